@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string_view>
+
+namespace orvanta {
+
+// Reads an entry as a number under the current regional settings: blanks around it, a sign,
+// grouped digits, a decimal fraction, an exponent (E or D), the currency symbol before or
+// after, parentheses for a negative. Throws RunTimeError 13 for text that is no number and
+// 6 for a number beyond the double range.
+double TextToDouble(std::string_view text);
+
+// True exactly when TextToDouble would succeed.
+bool IsNumeric(std::string_view text);
+
+}  // namespace orvanta
