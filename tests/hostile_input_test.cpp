@@ -66,11 +66,24 @@ private:
     {
         static const std::vector<std::string> signs = {"", "", "-", "+", "$", "-$", "("};
         const std::string sign = signs[pick(signs.size())];
-        std::string text = sign + std::to_string(pick(1000));
-        for (std::size_t groups = pick(4); groups > 0; --groups) text += "," + std::to_string(100 + pick(900));
-        if (chance(2)) text += "." + std::to_string(pick(100000));
-        if (chance(4)) text += (chance(2) ? "E" : "D") + std::to_string(static_cast<int>(pick(80)) - 40);
-        if (chance(40)) text += "E" + std::to_string(pick(100000));
+        std::string text = sign;
+        text += std::to_string(pick(1000));
+        for (std::size_t groups = pick(4); groups > 0; --groups) {
+            text += ',';
+            text += std::to_string(100 + pick(900));
+        }
+        if (chance(2)) {
+            text += '.';
+            text += std::to_string(pick(100000));
+        }
+        if (chance(4)) {
+            text += chance(2) ? 'E' : 'D';
+            text += std::to_string(static_cast<int>(pick(80)) - 40);
+        }
+        if (chance(40)) {
+            text += 'E';
+            text += std::to_string(pick(100000));
+        }
         if (sign == "(") text += ")";
         return text;
     }
