@@ -1,0 +1,263 @@
+#include "calc/run_time_error.h"
+#include "ui/message_box.h"
+#include "ui/program_end.h"
+#include "ui/window.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <vector>
+
+namespace orvanta {
+namespace {
+
+// A window that counts its handlers and can refuse to unload.
+class frmProbe : public Window {
+public:
+    frmProbe() { entry = new QLineEdit(this); }
+    void Form_Load() override { ++loads; }
+    void Form_Unload(std::int16_t& cancel) override {
+        ++unloads;
+        cancel = cancelUnload;
+    }
+    QLineEdit* entry;
+    int loads = 0;
+    int unloads = 0;
+    std::int16_t cancelUnload = 0;
+};
+
+// A second window class, to check that instances are per class.
+class frmOther : public Window {};
+
+// Leaves no instance behind for the next test.
+void unloadProbe() {
+    if (isLoaded<frmProbe>()) {
+        windowInstance<frmProbe>().cancelUnload = 0;
+        windowInstance<frmProbe>().Unload();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+class WindowServices : public testing::Test {
+protected:
+    void TearDown() override {
+        Window::setModalResponder({});
+        setMessageBoxResponder({});
+        setEndHandler({});
+        unloadProbe();
+    }
+};
+
+TEST_F(WindowServices, FirstReferenceCreatesAndLoadsOneInstancePerClass) {
+    EXPECT_FALSE(isLoaded<frmProbe>());
+    frmProbe& first = windowInstance<frmProbe>();
+    EXPECT_TRUE(isLoaded<frmProbe>());
+    EXPECT_EQ(&first, &windowInstance<frmProbe>());
+    EXPECT_EQ(first.loads, 1);
+    EXPECT_FALSE(first.isVisible());
+    EXPECT_FALSE(isLoaded<frmOther>());
+}
+
+TEST_F(WindowServices, UnloadDiscardsTheWindowAndTheNextReferenceBuildsAFreshOne) {
+    windowInstance<frmProbe>().entry->setText("typed");
+    QPointer<frmProbe> first = &windowInstance<frmProbe>();
+    first->Show();
+
+    EXPECT_TRUE(first->Unload());
+    EXPECT_EQ(first->unloads, 1);
+    EXPECT_FALSE(first->isVisible());
+    EXPECT_FALSE(isLoaded<frmProbe>());
+
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    frmProbe& fresh = windowInstance<frmProbe>();
+    EXPECT_EQ(fresh.loads, 1);
+    EXPECT_EQ(fresh.entry->text(), "");
+}
+
+TEST_F(WindowServices, NonZeroCancelFlagKeepsTheWindowAsItWas) {
+    frmProbe& probe = windowInstance<frmProbe>();
+    probe.entry->setText("typed");
+    probe.Show();
+    probe.cancelUnload = 1;
+
+    EXPECT_FALSE(probe.Unload());
+    EXPECT_TRUE(isLoaded<frmProbe>());
+    EXPECT_TRUE(probe.isVisible());
+    EXPECT_EQ(probe.entry->text(), "typed");
+}
+
+TEST_F(WindowServices, CloseBoxRaisesUnload) {
+    frmProbe& probe = windowInstance<frmProbe>();
+    probe.Show();
+    probe.cancelUnload = 1;
+    probe.close();
+    EXPECT_EQ(probe.unloads, 1);
+    EXPECT_TRUE(probe.isVisible());
+
+    probe.cancelUnload = 0;
+    probe.close();
+    EXPECT_EQ(probe.unloads, 2);
+    EXPECT_FALSE(isLoaded<frmProbe>());
+}
+
+TEST_F(WindowServices, HideKeepsControlsAndContents) {
+    frmProbe& probe = windowInstance<frmProbe>();
+    probe.entry->setText("typed");
+    probe.Show();
+    probe.Hide();
+    EXPECT_FALSE(probe.isVisible());
+    EXPECT_TRUE(isLoaded<frmProbe>());
+    EXPECT_EQ(windowInstance<frmProbe>().entry->text(), "typed");
+}
+
+TEST_F(WindowServices, ModalShowWaitsUntilHiddenWhileOtherWindowsTakeNoInput) {
+    QWidget other;
+    other.show();
+    bool otherBlockedDuringWait = false;
+    bool modalDuringWait = false;
+    Window::setModalResponder([&](Window& shown) {
+        modalDuringWait = QApplication::activeModalWidget() == &shown && shown.isVisible();
+        otherBlockedDuringWait = QApplication::activeModalWidget() != nullptr &&
+                                 QApplication::activeModalWidget() != &other;
+        shown.Hide();
+    });
+
+    windowInstance<frmProbe>().Show(Window::Modal);
+
+    EXPECT_TRUE(modalDuringWait);
+    EXPECT_TRUE(otherBlockedDuringWait);
+    EXPECT_FALSE(windowInstance<frmProbe>().isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(isLoaded<frmProbe>());
+}
+
+TEST_F(WindowServices, ModalShowEndsWhenTheWindowIsUnloaded) {
+    Window::setModalResponder([](Window& shown) { shown.Unload(); });
+    windowInstance<frmProbe>().Show(Window::Modal);
+    EXPECT_FALSE(isLoaded<frmProbe>());
+}
+
+TEST_F(WindowServices, MessageBoxAsksTheResponderWithPromptStyleAndTitle) {
+    std::vector<MessageBoxRequest> asked;
+    setMessageBoxResponder([&](const MessageBoxRequest& request) {
+        asked.push_back(request);
+        return MsgBoxAnswer::No;
+    });
+    EXPECT_EQ(MsgBox("Are you sure you want to exit the program?", 52, "Orvanta"), MsgBoxAnswer::No);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].prompt, "Are you sure you want to exit the program?");
+    EXPECT_EQ(asked[0].style, 52);
+    EXPECT_EQ(asked[0].title, "Orvanta");
+}
+
+TEST_F(WindowServices, MessageBoxRejectsButtonSetsTheProgramNeverUses) {
+    EXPECT_THROW(MsgBox("?", 3, "Orvanta"), RunTimeError);
+}
+
+// Runs check on the real message box once it is up, then types key into it.
+int answerRealBox(int style, Qt::Key key, const std::function<void(QMessageBox&)>& check) {
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        check(*box);
+        checked = true;
+        QTest::keyClick(box, key);
+    });
+    const int answer = MsgBox("Are you sure you want to exit the program?", style, "Orvanta");
+    EXPECT_TRUE(checked);
+    return answer;
+}
+
+TEST_F(WindowServices, RealYesNoBoxHasYesAsDefaultSoEnterAnswersYes) {
+    const int answer = answerRealBox(52, Qt::Key_Return, [](QMessageBox& box) {
+        EXPECT_EQ(box.windowTitle(), "Orvanta");
+        EXPECT_EQ(box.text(), "Are you sure you want to exit the program?");
+        EXPECT_EQ(box.icon(), QMessageBox::Warning);
+        EXPECT_EQ(box.buttons().size(), 2);
+        EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::Yes));
+        EXPECT_NE(box.button(QMessageBox::No), nullptr);
+    });
+    EXPECT_EQ(answer, MsgBoxAnswer::Yes);
+}
+
+TEST_F(WindowServices, RealYesNoBoxAnswersNoOnEscape) {
+    EXPECT_EQ(answerRealBox(52, Qt::Key_Escape, [](QMessageBox&) {}), MsgBoxAnswer::No);
+}
+
+TEST_F(WindowServices, RealInformationBoxHasOneOkButton) {
+    const int answer = answerRealBox(64, Qt::Key_Return, [](QMessageBox& box) {
+        EXPECT_EQ(box.icon(), QMessageBox::Information);
+        EXPECT_EQ(box.buttons().size(), 1);
+        EXPECT_NE(box.button(QMessageBox::Ok), nullptr);
+    });
+    EXPECT_EQ(answer, MsgBoxAnswer::Ok);
+}
+
+TEST_F(WindowServices, RunTimeErrorReportNamesNumberAndMessageThenEnds) {
+    MessageBoxRequest shown;
+    std::vector<std::string> events;
+    setMessageBoxResponder([&](const MessageBoxRequest& request) {
+        shown = request;
+        events.push_back("box");
+        return MsgBoxAnswer::Ok;
+    });
+    setEndHandler([&] { events.push_back("end"); });
+
+    ReportRunTimeError(RunTimeError::divisionByZero());
+
+    EXPECT_EQ(shown.title, "Orvanta");
+    EXPECT_EQ(shown.prompt, "Run-time error '11':\n\nDivision by zero");
+    EXPECT_EQ(shown.style, MsgBoxStyle::OkOnly + MsgBoxStyle::CriticalIcon);
+    EXPECT_EQ(events, (std::vector<std::string>{"box", "end"}));
+}
+
+TEST_F(WindowServices, RealRunTimeErrorReportUsesTheCriticalIcon) {
+    setEndHandler([] {});
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->icon(), QMessageBox::Critical);
+        EXPECT_TRUE(box->text().startsWith("Run-time error '6':"));
+        EXPECT_TRUE(box->text().endsWith("Overflow"));
+        checked = true;
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    ReportRunTimeError(RunTimeError::overflow());
+    EXPECT_TRUE(checked);
+}
+
+// A window that would speak up if anything closed it.
+class frmNoisy : public Window {
+public:
+    void Form_Unload(std::int16_t&) override { std::fputs("unload ran\n", stderr); }
+};
+
+TEST(WindowServicesDeathTest, EndExitsWithStatusZeroAndRunsNoUnloadHandler) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            windowInstance<frmNoisy>().Show();
+            End();
+        },
+        testing::ExitedWithCode(0), testing::Not(testing::HasSubstr("unload ran")));
+}
+
+TEST_F(WindowServices, EndSeamReturnsInsteadOfExiting) {
+    int ends = 0;
+    setEndHandler([&] { ++ends; });
+    End();
+    EXPECT_EQ(ends, 1);
+}
+
+}  // namespace
+}  // namespace orvanta

@@ -1,0 +1,105 @@
+#include "ui/window.h"
+
+#include "ui/twips.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+namespace orvanta {
+
+namespace {
+Window::ModalResponder& modalResponder() {
+    static Window::ModalResponder responder;
+    return responder;
+}
+}  // namespace
+
+Window::Window(QWidget* parent) : QWidget(parent) {}
+
+Window::~Window() {
+    if (registrySlot_ != nullptr && *registrySlot_ == this) *registrySlot_ = nullptr;
+}
+
+void Window::setModalResponder(ModalResponder responder) { modalResponder() = std::move(responder); }
+
+void Window::attach(Window** registrySlot) {
+    registrySlot_ = registrySlot;
+    *registrySlot_ = this;
+}
+
+void Window::setFixedSingleBorder(int widthTwips, int heightTwips) {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(twipsSize(widthTwips, heightTwips));
+}
+
+void Window::setStartUpCentreScreen() { centreWhenFirstShown_ = true; }
+
+void Window::centreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    QRect placed(QPoint(), size());
+    placed.moveCenter(screen->availableGeometry().center());
+    move(placed.topLeft());
+}
+
+void Window::Show(ShowMode mode) {
+    if (!shownBefore_ && centreWhenFirstShown_) centreOnScreen();
+    shownBefore_ = true;
+
+    if (mode == Modeless) {
+        show();
+        raise();
+        activateWindow();
+        return;
+    }
+
+    // Modality only takes effect on a window that is shown afresh.
+    if (isVisible()) hide();
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+
+    QPointer<Window> self(this);
+    QEventLoop wait;
+    modalWait_ = &wait;
+    if (modalResponder()) {
+        QTimer::singleShot(0, &wait, [self] {
+            if (self && modalResponder()) modalResponder()(*self);
+        });
+    }
+    wait.exec();
+    if (self) {
+        self->modalWait_ = nullptr;
+        self->setWindowModality(Qt::NonModal);
+    }
+}
+
+void Window::Hide() {
+    hide();
+    if (modalWait_ != nullptr) modalWait_->quit();
+}
+
+bool Window::Unload() {
+    std::int16_t cancel = 0;
+    Form_Unload(cancel);
+    if (cancel != 0) return false;
+
+    Hide();
+    if (registrySlot_ != nullptr && *registrySlot_ == this) *registrySlot_ = nullptr;
+    registrySlot_ = nullptr;
+    deleteLater();
+    return true;
+}
+
+void Window::closeEvent(QCloseEvent* event) {
+    // Unload hides the window itself when it lets it go; Qt must not close it as well.
+    event->ignore();
+    Unload();
+}
+
+}  // namespace orvanta
