@@ -80,10 +80,9 @@ TEST(Currency, GermanyAndReadingItBack)
 
 TEST(Currency, OtherLayouts)
 {
-    RegionalSettings yen;
-    yen.currencySymbol = "\u00A5";
-    yen.currencyDecimals = 0;
-    yen.negativeCurrency = RegionalSettings::NegativeCurrency::LeadingMinus;
+    RegionalSettings yen{.currencySymbol = "\u00A5",
+                         .currencyDecimals = 0,
+                         .negativeCurrency = RegionalSettings::NegativeCurrency::LeadingMinus};
     setRegionalSettings(yen);
     EXPECT_EQ(FormatCurrency(1234.5), "\u00A51,235");
     EXPECT_EQ(FormatCurrency(-0.4), "-\u00A50");
