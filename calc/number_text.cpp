@@ -27,15 +27,11 @@ std::string generalText(double value, int precision)
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::general, precision);
-    std::string text(buffer.data(), result.ptr);
     const std::string& decimalSeparator = currentRegionalSettings().decimalSeparator;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == 'e') {
-            text[i] = 'E';
-        } else if (text[i] == '.') {
-            text.replace(i, 1, decimalSeparator);
-            i += decimalSeparator.size() - 1;
-        }
+    std::string text;
+    for (const char* c = buffer.data(); c != result.ptr; ++c) {
+        if (*c == '.') text += decimalSeparator;
+        else text += *c == 'e' ? 'E' : *c;
     }
     return text;
 }
@@ -94,7 +90,7 @@ std::string FormatCurrency(double value)
     std::string money;
     if (negative) money += parentheses ? "(" : "-";
     if (settings.currencySymbolFirst) (money += settings.currencySymbol) += gap;
-    appendFixed(money, value, std::min(settings.currencyDecimals, maxDecimals), settings.groupSeparator);
+    appendFixed(money, value, std::clamp(settings.currencyDecimals, 0, maxDecimals), settings.groupSeparator);
     if (!settings.currencySymbolFirst) (money += gap) += settings.currencySymbol;
     if (negative && parentheses) money += ')';
     return money;

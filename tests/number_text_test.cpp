@@ -78,6 +78,20 @@ TEST(Currency, GermanyAndReadingItBack)
     }
 }
 
+TEST(Currency, OtherLayouts)
+{
+    RegionalSettings yen{.currencySymbol = "\u00A5",
+                         .currencyDecimals = 0,
+                         .negativeCurrency = RegionalSettings::NegativeCurrency::LeadingMinus};
+    setRegionalSettings(yen);
+    EXPECT_EQ(FormatCurrency(1234.5), "\u00A51,235");
+    EXPECT_EQ(FormatCurrency(-0.4), "-\u00A50");
+    yen.currencyDecimals = -1;   // a broken locale must not break the format
+    setRegionalSettings(yen);
+    EXPECT_EQ(FormatCurrency(12.5), "\u00A513");
+    setRegionalSettings(RegionalSettings::unitedStates());
+}
+
 TEST(PercentPattern, TwoDecimalsUngroupedAndUnscaled)
 {
     EXPECT_EQ(FormatPercentPattern(6), "% 6.00");

@@ -1,0 +1,20 @@
+#include "ui/rule_line.h"
+
+#include "ui/twips.h"
+
+#include <QPainter>
+
+namespace orvanta {
+
+RuleLine::RuleLine(int x1Twips, int x2Twips, int yTwips, const QColor& colour, QWidget* parent)
+    : QWidget(parent), colour_(colour) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(twips(x1Twips), twips(yTwips), twips(x2Twips) - twips(x1Twips), 1);
+}
+
+void RuleLine::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), colour_);
+}
+
+}  // namespace orvanta

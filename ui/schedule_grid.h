@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QTableView>
+
+class QAbstractButton;
+
+namespace orvanta {
+
+class ScheduleGridModel;
+
+// The amortization schedule grid: a read-only table of five columns whose
+// first row (once FixedRows is 1) and first column are fixed heading cells
+// that stay in place while the other cells scroll.
+//
+//   grid.AddItem("Month\tPayment\t...");   // appends a row, split at TAB
+//   grid.setFixedRows(1);                  // row 0 becomes the fixed header
+//
+// Cells and ranges of ordinary cells can be selected freely; Ctrl+A selects
+// them all; Ctrl+C and the context menu's "Copy" put the selection on the
+// clipboard as TAB-separated lines. Columns and rows keep their sizes.
+class ScheduleGrid : public QTableView {
+    Q_OBJECT
+
+public:
+    explicit ScheduleGrid(QWidget* parent = nullptr);
+
+    void AddItem(const QString& item);
+    int Rows() const;
+    int Cols() const;
+    int FixedRows() const;
+    void setFixedRows(int rows);   // 0 or 1, and fewer than Rows
+    int FixedCols() const;
+    void setFixedCols(int cols);   // 0 or 1
+
+    // Text of any cell, fixed cells included, by grid row and column.
+    QString cellText(int row, int col) const;
+
+    // The selected ordinary cells, one line per row, cells separated by TAB.
+    QString selectedText() const;
+    void copySelection() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showFixedCells();
+
+    ScheduleGridModel* model_;
+    QAbstractButton* corner_;
+};
+
+}  // namespace orvanta

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+namespace orvanta {
+
+// The contents of the schedule grid: rows of five text cells, the first
+// FixedRows rows and FixedCols columns being fixed (heading) cells.
+//
+// Views see the ordinary cells as items; the fixed row is offered as the
+// horizontal header and the fixed column as the vertical header, which is what
+// keeps them in place while the rest scrolls.
+//
+// Rows are appended in bulk: addItem only stores the row, and the view learns
+// of all rows added since the last time in one insertion, when control is back
+// in the event loop or when publishRows is called (the grid does so when shown).
+class ScheduleGridModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    static constexpr int columnCount_ = 5;
+
+    explicit ScheduleGridModel(QObject* parent = nullptr);
+
+    // Appends one row; item is split at TAB, field k going to column k.
+    // Fields past the last column are dropped; missing ones stay empty.
+    void addItem(const QString& item);
+
+    int gridRows() const { return static_cast<int>(cells_.size()); }
+    int gridCols() const { return columnCount_; }
+    int fixedRows() const { return fixedRows_; }
+    int fixedCols() const { return fixedCols_; }
+    // A header row and a heading column are all a grid of Orvanta needs:
+    // 0 or 1 each, and at least one ordinary row or column must remain.
+    // Anything else throws RunTimeError 5.
+    void setFixedRows(int rows);
+    void setFixedCols(int cols);
+
+    // Cell text by grid position, fixed cells included.
+    QString cellText(int row, int col) const;
+
+    // Tells views about rows stored since the last publication.
+    void publishRows();
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    using Row = std::array<QString, columnCount_>;
+    QVariant cellData(int row, int col, int role) const;
+
+    std::vector<Row> cells_;
+    int publishedRows_ = 0;   // grid rows the views know of
+    bool publicationQueued_ = false;
+    int fixedRows_ = 0;
+    int fixedCols_ = 1;
+};
+
+}  // namespace orvanta
