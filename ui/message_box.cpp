@@ -55,9 +55,13 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
 }
 
 void ReportRunTimeError(const RunTimeError& error) {
+    ShowRunTimeError(error);
+    End();
+}
+
+void ShowRunTimeError(const RunTimeError& error) {
     const QString prompt = QString("Run-time error '%1':\n\n%2").arg(error.number()).arg(QString::fromStdString(error.what()));
     MsgBox(prompt, MsgBoxStyle::OkOnly + MsgBoxStyle::CriticalIcon, "Orvanta");
-    End();
 }
 
 void setMessageBoxResponder(MessageBoxResponder newResponder) { responder() = std::move(newResponder); }

@@ -1,0 +1,32 @@
+#include "ui/program_identity.h"
+
+#include "ui/designed_control.h"
+#include "ui/fonts.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+namespace orvanta {
+
+QLabel* productNameLabel(int index, QWidget* container, int leftTwips, int topTwips) {
+    const QByteArray name = QByteArray("lblProductName(") + QByteArray::number(index) + ")";
+    auto* label = designed(new QLabel(programName, container), name.constData(), programName, leftTwips, topTwips,
+                           4665, 765);
+    label->setFont(designFont("Arial", 32.25, QFont::Bold));
+    if (index == 1) {
+        QPalette shadow = label->palette();
+        shadow.setColor(QPalette::WindowText, QColor(128, 128, 128));
+        label->setPalette(shadow);
+    }
+    label->adjustSize();
+    return label;
+}
+
+QLabel* programPicture(QWidget* container, const char* name, int leftTwips, int topTwips) {
+    auto* picture = designed(new QLabel(container), name, "Orvanta picture", leftTwips, topTwips, 2385, 2955);
+    picture->setPixmap(QPixmap(":/orvanta/orvanta.gif"));
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return picture;
+}
+
+}  // namespace orvanta
