@@ -1,0 +1,97 @@
+#pragma once
+
+// Runs the program's start-up for a window test, with the dialogs, the modal waits and End
+// answered by the test instead of a user.
+#include "ui/frm_main.h"
+#include "ui/frm_output.h"
+#include "ui/frm_splash.h"
+#include "ui/message_box.h"
+#include "ui/program_end.h"
+#include "ui/start_up.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace orvanta {
+
+class ProgramTest : public testing::Test {
+protected:
+    void SetUp() override {
+        setMessageBoxResponder([this](const MessageBoxRequest& box) { return answer(box); });
+        setEndHandler([this] { ++ends; });
+        Window::setModalResponder([this](Window& window) {
+            if (whileModal) {
+                auto once = std::move(whileModal);
+                whileModal = nullptr;
+                once(window);
+            } else {
+                pressKey(window, Qt::Key_Space);
+            }
+        });
+        Main();
+        settle();
+    }
+
+    void TearDown() override {
+        EXPECT_TRUE(answers.empty()) << "a queued answer was never asked for";
+        if (isLoaded<frmOutput>()) windowInstance<frmOutput>().Unload();
+        if (isLoaded<frmMain>()) {
+            answers = {MsgBoxAnswer::Yes};   // the entry window's Unload asks before it goes
+            windowInstance<frmMain>().Unload();
+        }
+        settle();
+        EXPECT_FALSE(isLoaded<frmMain>());
+        Window::setModalResponder({});
+        setMessageBoxResponder({});
+        setEndHandler({});
+    }
+
+    // Lets posted events run, deferred deletes included, as the event loop would.
+    static void settle() {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    static void pressKey(QWidget& target, Qt::Key key) { QTest::keyClick(&target, key); }
+    static void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    void type(const QString& amount, const QString& rate, const QString& terms) {
+        QTest::keyClicks(entry().txtAmount, amount);
+        QTest::keyClicks(entry().txtRate, rate);
+        QTest::keyClicks(entry().txtTerms, terms);
+    }
+
+    static frmMain& entry() { return windowInstance<frmMain>(); }
+    static frmOutput& result() { return windowInstance<frmOutput>(); }
+
+    static QStringList entries() {
+        return {entry().txtAmount->text(), entry().txtRate->text(), entry().txtTerms->text()};
+    }
+
+    std::vector<MessageBoxRequest> boxes;   // every message box, in order
+    std::deque<int> answers;                // answers to give to Yes/No boxes, in order
+    int ends = 0;                           // calls of End
+    std::function<void(Window&)> whileModal;   // runs inside the next modal wait instead of a key
+
+private:
+    int answer(const MessageBoxRequest& box) {
+        boxes.push_back(box);
+        if ((box.style & 0x7) != MsgBoxStyle::YesNo) return MsgBoxAnswer::Ok;
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << box.prompt.toStdString();
+            return MsgBoxAnswer::No;
+        }
+        const int next = answers.front();
+        answers.pop_front();
+        return next;
+    }
+};
+
+}  // namespace orvanta
