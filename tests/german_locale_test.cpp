@@ -1,0 +1,36 @@
+// The program started by a user whose locale is German: the application object takes the
+// regional settings from it, so entries and results are written the German way.
+#include "program_fixture.h"
+
+#include "ui/orvanta_application.h"
+
+#include <QLabel>
+
+namespace orvanta {
+namespace {
+
+using GermanUser = ProgramTest;
+
+TEST_F(GermanUser, TypesGermanNumbersAndReadsEuros) {
+    ASSERT_EQ(QLocale::system().name(), "de_DE");
+    type("100.000", "6,5", "30");
+    pressKey(*entry().txtTerms, Qt::Key_Return);
+    settle();
+    ASSERT_TRUE(boxes.empty()) << boxes.front().prompt.toStdString();
+    ASSERT_TRUE(isLoaded<frmOutput>());
+    EXPECT_EQ(result().lblAmount->text(), "100.000,00 \u20AC");
+    EXPECT_EQ(result().lblRate->text(), "% 6,50");
+    EXPECT_EQ(result().lblPayment->text(), "632,07 \u20AC/mo");
+}
+
+}  // namespace
+}  // namespace orvanta
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("LANG", "de_DE.UTF-8");
+    for (const char* overriding : {"LC_ALL", "LC_NUMERIC", "LC_MONETARY", "LANGUAGE"}) qunsetenv(overriding);
+    testing::InitGoogleTest(&argc, argv);
+    orvanta::OrvantaApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
