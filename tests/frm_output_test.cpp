@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -64,6 +65,7 @@ TEST_F(ResultWindow, LoadsInItsDesignedState) {
     EXPECT_EQ(w.Label1[1]->text(), "Terms:");
     EXPECT_EQ(w.Label1[2]->text(), "Rate:");
     EXPECT_EQ(w.Label1[3]->text(), "Payment:");
+    for (QLabel* label : w.Label1) EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
     EXPECT_EQ(w.cmdBack->text(), "< Back");
     EXPECT_EQ(w.cmdExit->text(), "Exit");
     EXPECT_EQ(w.cmdCredits->text(), "Credits");
@@ -115,6 +117,13 @@ TEST_F(ResultWindow, FixedSingleBorderWithoutMaximizeButton) {
     EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+}
+
+TEST_F(ResultWindow, OpensCentredOnTheScreen) {
+    window().Show();
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    const QPoint offCentre = window().frameGeometry().center() - screenCentre;
+    EXPECT_LE(offCentre.manhattanLength(), 2);
 }
 
 TEST_F(ResultWindow, TitleIsLargeBoldArialWithAGreyShadowBeneath) {
