@@ -70,6 +70,7 @@ frmOutput::frmOutput() {
     Image1->setPixmap(QPixmap(":/orvanta/orvanta.gif"));
     Line1 = new RuleLine(240, 7920, 4320, QColor(128, 128, 128), this);
     Line1->setObjectName("Line1");
+    Line1->setAccessibleName("Line1");
 
     FGrid = place(new ScheduleGrid(this), "FGrid", 2760, 1200, 5175, 2895);
     cmdBack = place(new QPushButton("< Back", this), "cmdBack", 6720, 4560, 1215, 375);

@@ -48,6 +48,7 @@ ScheduleGrid::ScheduleGrid(QWidget* parent) : QTableView(parent), model_(new Sch
     setSelectionMode(ContiguousSelection);
     setSelectionBehavior(SelectItems);
     setWordWrap(false);
+    setTabKeyNavigation(false);   // Tab moves on to the next control
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 

@@ -41,28 +41,32 @@ void Window::setStartUpCentreScreen() { centreWhenFirstShown_ = true; }
 void Window::centreOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
-    QRect placed(QPoint(), size());
+    // move() places the frame; before the first show its size is only known without the border.
+    QRect placed = isVisible() ? frameGeometry() : QRect(QPoint(), size());
     placed.moveCenter(screen->availableGeometry().center());
     move(placed.topLeft());
 }
 
-void Window::Show(ShowMode mode) {
-    if (!shownBefore_ && centreWhenFirstShown_) centreOnScreen();
+void Window::showOnTop() {
+    const bool centre = !shownBefore_ && centreWhenFirstShown_;
     shownBefore_ = true;
+    if (centre) centreOnScreen();
+    show();
+    if (centre) centreOnScreen();   // again, now that the border is known
+    raise();
+    activateWindow();
+}
 
+void Window::Show(ShowMode mode) {
     if (mode == Modeless) {
-        show();
-        raise();
-        activateWindow();
+        showOnTop();
         return;
     }
 
     // Modality only takes effect on a window that is shown afresh.
     if (isVisible()) hide();
     setWindowModality(Qt::ApplicationModal);
-    show();
-    raise();
-    activateWindow();
+    showOnTop();
 
     QPointer<Window> self(this);
     QEventLoop wait;

@@ -71,6 +71,7 @@ private:
     template <class W> friend bool isLoaded();
     void attach(Window** registrySlot);
     void centreOnScreen();
+    void showOnTop();
 
     Window** registrySlot_ = nullptr;
     QEventLoop* modalWait_ = nullptr;

@@ -1,0 +1,89 @@
+// From the first row appended to the painted window, for the shortest common
+// schedule (30 years, 362 rows) and the longest possible one (32,769 rows).
+// Runs on Qt's offscreen platform unless another one is chosen.
+#include <benchmark/benchmark.h>
+
+#include "calc/schedule.h"
+#include "tests/recording_view.h"
+#include "ui/fonts.h"
+#include "ui/frm_output.h"
+#include "ui/schedule_grid.h"
+
+#include <QApplication>
+
+#include <map>
+#include <string>
+
+namespace {
+
+const orvanta::RecordingView& schedule(const char* terms) {
+    static std::map<std::string, orvanta::RecordingView> made;
+    auto [entry, isNew] = made.try_emplace(terms);
+    if (isNew) orvanta::CalculateSchedule("100000", "6", terms, entry->second);
+    return entry->second;
+}
+
+void fill(orvanta::ScheduleView& view, const orvanta::RecordingView& recorded) {
+    for (std::size_t i = 0; i < recorded.items.size(); ++i) {
+        if (i == recorded.itemsWhenFixed) view.setFixedRows(recorded.fixedRows);
+        view.AddItem(recorded.items[i]);
+    }
+}
+
+void discardUnloaded() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+void BM_ResultWindowFillAndPaint(benchmark::State& state, const char* terms) {
+    const orvanta::RecordingView& recorded = schedule(terms);
+    for (auto _ : state) {
+        auto& window = orvanta::windowInstance<orvanta::frmOutput>();
+        fill(window, recorded);
+        window.Show();
+        benchmark::DoNotOptimize(window.grab());
+
+        state.PauseTiming();
+        window.Unload();
+        discardUnloaded();
+        state.ResumeTiming();
+    }
+    state.counters["rows"] = static_cast<double>(recorded.items.size());
+}
+
+void BM_GridFillAndPaint(benchmark::State& state, const char* terms) {
+    const orvanta::RecordingView& recorded = schedule(terms);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto* grid = new orvanta::ScheduleGrid;
+        grid->resize(345, 193);
+        state.ResumeTiming();
+
+        for (std::size_t i = 0; i < recorded.items.size(); ++i) {
+            if (i == recorded.itemsWhenFixed) grid->setFixedRows(recorded.fixedRows);
+            grid->AddItem(QString::fromStdString(recorded.items[i]));
+        }
+        grid->show();
+        benchmark::DoNotOptimize(grid->grab());
+
+        state.PauseTiming();
+        delete grid;
+        state.ResumeTiming();
+    }
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(BM_ResultWindowFillAndPaint, rows_362, "30")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ResultWindowFillAndPaint, rows_32769, "2730.58333333333")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_GridFillAndPaint, rows_362, "30")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_GridFillAndPaint, rows_32769, "2730.58333333333")->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});   // offscreen warns on every raise()
+    orvanta::useOrvantaFonts();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,228 @@
+#include "ui/frm_output.h"
+
+#include "calc/schedule.h"
+#include "tests/qt_print.h"
+#include "ui/caption_frame.h"
+#include "ui/message_box.h"
+#include "ui/program_end.h"
+#include "ui/rule_line.h"
+#include "ui/schedule_grid.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace orvanta {
+namespace {
+
+QRect inTwips(const QWidget* control) {
+    const QRect g = control->geometry();
+    return {toTwips(g.x()), toTwips(g.y()), toTwips(g.width()), toTwips(g.height())};
+}
+
+QStringList rowOf(const ScheduleGrid& grid, int row) {
+    QStringList cells;
+    for (int col = 0; col < grid.Cols(); ++col) cells << grid.cellText(row, col);
+    return cells;
+}
+
+class ResultWindow : public testing::Test {
+protected:
+    void SetUp() override {
+        frmOutput::setNavigation({[this] { calls.push_back("showEntryWindow"); },
+                                  [this] { calls.push_back("showCreditsWindow"); }});
+        setEndHandler([this] { calls.push_back("End"); });
+    }
+    void TearDown() override {
+        frmOutput::setNavigation({});
+        setMessageBoxResponder({});
+        setEndHandler({});
+        if (isLoaded<frmOutput>()) windowInstance<frmOutput>().Unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    frmOutput& window() { return windowInstance<frmOutput>(); }
+
+    std::vector<std::string> calls;
+};
+
+TEST_F(ResultWindow, LoadsInItsDesignedState) {
+    frmOutput& w = window();
+    EXPECT_EQ(w.windowTitle(), "Orvanta");
+    EXPECT_FALSE(w.isVisible());
+    for (QLabel* value : {w.lblAmount, w.lblRate, w.lblTerms, w.lblPayment}) EXPECT_EQ(value->text(), "");
+    EXPECT_EQ(w.FGrid->Rows(), 0);
+    EXPECT_EQ(w.FGrid->Cols(), 5);
+    EXPECT_EQ(w.FGrid->FixedRows(), 0);
+    EXPECT_EQ(w.FGrid->FixedCols(), 1);
+    EXPECT_EQ(w.fraData->title(), "Data:");
+    EXPECT_EQ(w.Label1[0]->text(), "Amount:");
+    EXPECT_EQ(w.Label1[1]->text(), "Terms:");
+    EXPECT_EQ(w.Label1[2]->text(), "Rate:");
+    EXPECT_EQ(w.Label1[3]->text(), "Payment:");
+    for (QLabel* label : w.Label1) EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_EQ(w.cmdBack->text(), "< Back");
+    EXPECT_EQ(w.cmdExit->text(), "Exit");
+    EXPECT_EQ(w.cmdCredits->text(), "Credits");
+    EXPECT_EQ(w.lblProductName[0]->text(), "Orvanta");
+    EXPECT_EQ(w.lblProductName[1]->text(), "Orvanta");
+}
+
+TEST_F(ResultWindow, CalculateScheduleFillsSummaryAndGridForTheWorkedExample) {
+    CalculateSchedule("100000", "6", "30", window());
+    frmOutput& w = window();
+    EXPECT_EQ(w.lblAmount->text(), "$100,000.00");
+    EXPECT_EQ(w.lblRate->text(), "% 6.00");
+    EXPECT_EQ(w.lblTerms->text(), "30(360 months)");
+    EXPECT_EQ(w.lblPayment->text(), "$599.55/mo");
+
+    EXPECT_EQ(w.FGrid->Rows(), 362);
+    EXPECT_EQ(w.FGrid->FixedRows(), 1);
+    EXPECT_EQ(rowOf(*w.FGrid, 0), QStringList({"Month", "Payment", "Interest", "Principle", "Balance"}));
+    EXPECT_EQ(rowOf(*w.FGrid, 1), QStringList({"0", "", "", "", "$100,000.00"}));
+    EXPECT_EQ(rowOf(*w.FGrid, 2), QStringList({"1", "$599.55", "% 500.00", "$99.55", "$99,900.45"}));
+    EXPECT_EQ(w.FGrid->cellText(361, 0), "360");
+}
+
+TEST_F(ResultWindow, ScheduleWithoutMonthsLeavesHeaderAndOpeningRow) {
+    CalculateSchedule("100000", "6", "0.04", window());
+    EXPECT_EQ(window().FGrid->Rows(), 2);
+    EXPECT_EQ(window().FGrid->FixedRows(), 1);
+}
+
+TEST_F(ResultWindow, ControlsStandWhereTheyWereDesigned) {
+    frmOutput& w = window();
+    EXPECT_EQ(w.size(), QSize(546, 339));
+    EXPECT_EQ(inTwips(w.FGrid), QRect(2760, 1200, 5175, 2895));
+    EXPECT_EQ(inTwips(w.cmdBack), QRect(6720, 4560, 1215, 375));
+    EXPECT_EQ(inTwips(w.cmdExit), QRect(5280, 4560, 1215, 375));
+    EXPECT_EQ(inTwips(w.cmdCredits), QRect(240, 4560, 1095, 375));
+    EXPECT_EQ(inTwips(w.fraData), QRect(120, 120, 2175, 1335));
+    EXPECT_EQ(w.lblPayment->parentWidget(), w.fraData);
+    EXPECT_EQ(inTwips(w.lblPayment), QRect(960, 960, 975, 255));
+    EXPECT_EQ(inTwips(w.Label1[1]), QRect(120, 480, 735, 255));
+    EXPECT_EQ(inTwips(w.Image1), QRect(120, 1560, 2385, 2955));
+    EXPECT_EQ(inTwips(w.Line1), QRect(240, 4320, 7680, 15));
+    EXPECT_EQ(w.Line1->colour(), QColor(128, 128, 128));
+}
+
+TEST_F(ResultWindow, FixedSingleBorderWithoutMaximizeButton) {
+    frmOutput& w = window();
+    EXPECT_EQ(w.minimumSize(), w.maximumSize());
+    EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+}
+
+TEST_F(ResultWindow, OpensCentredOnTheScreen) {
+    window().Show();
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    const QPoint offCentre = window().frameGeometry().center() - screenCentre;
+    EXPECT_LE(offCentre.manhattanLength(), 2);
+}
+
+TEST_F(ResultWindow, TitleIsLargeBoldArialWithAGreyShadowBeneath) {
+    frmOutput& w = window();
+    QLabel* title = w.lblProductName[0];
+    QLabel* shadow = w.lblProductName[1];
+    EXPECT_EQ(title->font().family(), "Arial");
+    EXPECT_DOUBLE_EQ(title->font().pointSizeF(), 32.25);
+    EXPECT_TRUE(title->font().bold());
+    EXPECT_EQ(shadow->font(), title->font());
+    EXPECT_EQ(shadow->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+    EXPECT_EQ(shadow->pos() - title->pos(), QPoint(twips(60), twips(45)));
+    EXPECT_EQ(inTwips(title).topLeft(), QPoint(3240, 240));
+    EXPECT_EQ(title->size(), title->sizeHint());   // the size follows the text
+    EXPECT_LT(w.children().indexOf(shadow), w.children().indexOf(title));   // drawn beneath
+}
+
+TEST_F(ResultWindow, PictureStandsAtItsOwnSize) {
+    const QPixmap picture = window().Image1->pixmap();
+    EXPECT_EQ(picture.size(), QSize(159, 197));
+    EXPECT_FALSE(window().Image1->hasScaledContents());
+}
+
+TEST_F(ResultWindow, WideValuesAreCutOffAndLabelsKeepTheirSize) {
+    QLabel* amount = window().lblAmount;
+    window().setCaption(SummaryLabel::Amount, "$123,456,789,012,345.00");
+    EXPECT_EQ(inTwips(amount).size(), QSize(975, 255));
+    EXPECT_EQ(amount->maximumSize(), amount->size());
+    EXPECT_FALSE(amount->wordWrap());
+    EXPECT_EQ(amount->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+}
+
+TEST_F(ResultWindow, GridHasTheFocusWhenShownAndTabFollowsTheDesignedOrder) {
+    CalculateSchedule("100000", "6", "30", window());
+    frmOutput& w = window();
+    w.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    EXPECT_EQ(QApplication::focusWidget(), w.FGrid);
+
+    std::vector<QWidget*> visited;
+    for (int step = 0; step < 4; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(visited, (std::vector<QWidget*>{w.cmdBack, w.cmdExit, w.cmdCredits, w.FGrid}));
+}
+
+TEST_F(ResultWindow, BackUnloadsTheWindowAndShowsTheEntryWindow) {
+    window().Show();
+    QTest::mouseClick(window().cmdBack, Qt::LeftButton);
+    EXPECT_FALSE(isLoaded<frmOutput>());
+    EXPECT_EQ(calls, (std::vector<std::string>{"showEntryWindow", "showEntryWindow"}));
+}
+
+TEST_F(ResultWindow, CloseBoxShowsTheEntryWindowAndLetsTheUnloadGoAhead) {
+    window().Show();
+    window().close();
+    EXPECT_FALSE(isLoaded<frmOutput>());
+    EXPECT_EQ(calls, (std::vector<std::string>{"showEntryWindow"}));
+}
+
+TEST_F(ResultWindow, FreshWindowAfterUnloadStartsEmpty) {
+    CalculateSchedule("100000", "6", "30", window());
+    window().Unload();
+    CalculateSchedule("100000", "6", "30", window());
+    EXPECT_EQ(window().FGrid->Rows(), 362);
+}
+
+TEST_F(ResultWindow, CreditsAsksForTheCreditsWindowAndKeepsThisOne) {
+    CalculateSchedule("100000", "6", "30", window());
+    window().Show();
+    QTest::mouseClick(window().cmdCredits, Qt::LeftButton);
+    EXPECT_EQ(calls, (std::vector<std::string>{"showCreditsWindow"}));
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(window().FGrid->Rows(), 362);
+}
+
+TEST_F(ResultWindow, ExitAsksOnceAndEndsOnYes) {
+    std::vector<MessageBoxRequest> asked;
+    setMessageBoxResponder([&](const MessageBoxRequest& request) {
+        asked.push_back(request);
+        return MsgBoxAnswer::Yes;
+    });
+    window().Show();
+    QTest::mouseClick(window().cmdExit, Qt::LeftButton);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].prompt, "Are you sure you want to exit the program?");
+    EXPECT_EQ(asked[0].style, 52);
+    EXPECT_EQ(asked[0].title, "Orvanta");
+    EXPECT_EQ(calls, (std::vector<std::string>{"End"}));
+}
+
+TEST_F(ResultWindow, ExitAnsweredNoChangesNothing) {
+    setMessageBoxResponder([](const MessageBoxRequest&) { return MsgBoxAnswer::No; });
+    window().Show();
+    QTest::mouseClick(window().cmdExit, Qt::LeftButton);
+    EXPECT_TRUE(calls.empty());
+    EXPECT_TRUE(window().isVisible());
+}
+
+}  // namespace
+}  // namespace orvanta

@@ -1,0 +1,228 @@
+#include "ui/schedule_grid.h"
+
+#include "calc/run_time_error.h"
+#include "tests/qt_print.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QImage>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace orvanta {
+namespace {
+
+QStringList rowOf(const ScheduleGrid& grid, int row) {
+    QStringList cells;
+    for (int col = 0; col < grid.Cols(); ++col) cells << grid.cellText(row, col);
+    return cells;
+}
+
+// The grid as the result window fills it: header, opening row, months.
+void fillSchedule(ScheduleGrid& grid, int months) {
+    grid.AddItem("Month\tPayment\tInterest\tPrinciple\tBalance\t");
+    grid.AddItem("0\t\t\t\t$1,000.00\t");
+    grid.setFixedRows(1);
+    for (int month = 1; month <= months; ++month) {
+        grid.AddItem(QString("%1\t$10.00\t% %1.00\t$9.00\t$%2.00").arg(month).arg(1000 - month));
+    }
+}
+
+TEST(ScheduleGridItems, StartsEmptyWithFiveColumnsAndAFixedColumn) {
+    ScheduleGrid grid;
+    EXPECT_EQ(grid.Rows(), 0);
+    EXPECT_EQ(grid.Cols(), 5);
+    EXPECT_EQ(grid.FixedRows(), 0);
+    EXPECT_EQ(grid.FixedCols(), 1);
+}
+
+TEST(ScheduleGridItems, AddItemSplitsAtTabIntoColumnsFromZero) {
+    ScheduleGrid grid;
+    grid.AddItem("1\t$599.55\t% 500.00\t$99.55\t$99,900.45");
+    grid.AddItem("a\tb");
+    grid.AddItem("");
+    EXPECT_EQ(grid.Rows(), 3);
+    EXPECT_EQ(rowOf(grid, 0), QStringList({"1", "$599.55", "% 500.00", "$99.55", "$99,900.45"}));
+    EXPECT_EQ(rowOf(grid, 1), QStringList({"a", "b", "", "", ""}));
+    EXPECT_EQ(rowOf(grid, 2), QStringList({"", "", "", "", ""}));
+}
+
+TEST(ScheduleGridItems, FieldsPastTheLastColumnAreDroppedAndColsNeverChanges) {
+    ScheduleGrid grid;
+    grid.AddItem("Month\tPayment\tInterest\tPrinciple\tBalance\t");
+    grid.AddItem("0\t\t\t\t$100,000.00\t");
+    grid.AddItem("1\t2\t3\t4\t5\t6\t7");
+    EXPECT_EQ(grid.Cols(), 5);
+    EXPECT_EQ(grid.model()->columnCount() + grid.FixedCols(), 5);
+    EXPECT_EQ(rowOf(grid, 0), QStringList({"Month", "Payment", "Interest", "Principle", "Balance"}));
+    EXPECT_EQ(rowOf(grid, 1), QStringList({"0", "", "", "", "$100,000.00"}));
+    EXPECT_EQ(rowOf(grid, 2), QStringList({"1", "2", "3", "4", "5"}));
+    EXPECT_THROW(grid.cellText(0, 5), RunTimeError);
+}
+
+TEST(ScheduleGridItems, ThirtyYearScheduleHas362Rows) {
+    ScheduleGrid grid;
+    fillSchedule(grid, 360);
+    EXPECT_EQ(grid.Rows(), 362);
+    EXPECT_EQ(grid.cellText(361, 0), "360");
+}
+
+TEST(ScheduleGridFixedCells, FixedRowSetAfterTwoRowsBecomesTheHeader) {
+    ScheduleGrid grid;
+    fillSchedule(grid, 3);
+    grid.show();   // views learn of the rows
+    const QAbstractItemModel& model = *grid.model();
+
+    EXPECT_EQ(grid.FixedRows(), 1);
+    EXPECT_EQ(model.rowCount(), grid.Rows() - 1);
+    EXPECT_EQ(model.columnCount(), 4);
+    EXPECT_TRUE(grid.horizontalHeader()->isVisibleTo(&grid));
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), "Payment");
+    EXPECT_EQ(model.headerData(3, Qt::Horizontal).toString(), "Balance");
+    EXPECT_EQ(model.headerData(0, Qt::Vertical).toString(), "0");
+    EXPECT_EQ(model.headerData(3, Qt::Vertical).toString(), "3");
+    EXPECT_EQ(model.index(0, 3).data().toString(), "$1,000.00");
+    EXPECT_EQ(model.index(1, 0).data().toString(), "$10.00");
+}
+
+TEST(ScheduleGridFixedCells, WithoutFixedRowsTheFirstRowIsOrdinary) {
+    ScheduleGrid grid;
+    grid.AddItem("Month\tPayment\tInterest\tPrinciple\tBalance\t");
+    grid.show();
+    EXPECT_FALSE(grid.horizontalHeader()->isVisibleTo(&grid));
+    EXPECT_EQ(grid.model()->rowCount(), 1);
+    EXPECT_EQ(grid.model()->index(0, 0).data().toString(), "Payment");
+}
+
+TEST(ScheduleGridFixedCells, AFixedRowNeedsAnOrdinaryRowBelowIt) {
+    ScheduleGrid grid;
+    grid.AddItem("Month\tPayment");
+    EXPECT_THROW(grid.setFixedRows(1), RunTimeError);
+    grid.AddItem("0");
+    EXPECT_THROW(grid.setFixedRows(2), RunTimeError);
+    EXPECT_NO_THROW(grid.setFixedRows(1));
+}
+
+TEST(ScheduleGridFixedCells, RowsAddedAfterShowingReachTheView) {
+    ScheduleGrid grid;
+    fillSchedule(grid, 2);
+    grid.show();
+    grid.AddItem("3\tx");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid.model()->rowCount(), 4);
+    EXPECT_EQ(grid.model()->headerData(3, Qt::Vertical).toString(), "3");
+}
+
+class ShownGrid : public testing::Test {
+protected:
+    void SetUp() override {
+        grid.resize(345, 193);
+        fillSchedule(grid, 360);
+        grid.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+        grid.setFocus();
+    }
+    QModelIndex current() const { return grid.currentIndex(); }
+
+    ScheduleGrid grid;
+};
+
+TEST_F(ShownGrid, HeaderRowAndMonthColumnStayInViewAfterScrollingToTheEnd) {
+    const QRect headerBefore = grid.horizontalHeader()->geometry();
+    grid.scrollToBottom();
+    QCoreApplication::processEvents();
+
+    EXPECT_GT(grid.verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(grid.horizontalHeader()->isVisible());
+    EXPECT_TRUE(grid.verticalHeader()->isVisible());
+    EXPECT_EQ(grid.horizontalHeader()->geometry(), headerBefore);
+    // The first row under the header is now late in the schedule, the last is month 360.
+    EXPECT_GT(grid.rowAt(0), 300);
+    EXPECT_EQ(grid.rowAt(grid.viewport()->height() - 2), 360);
+    EXPECT_EQ(grid.horizontalHeader()->logicalIndexAt(1), 0);
+}
+
+TEST_F(ShownGrid, KeysMoveThroughTheGrid) {
+    QTest::keyClick(&grid, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(current().row(), 360);
+    EXPECT_EQ(current().column(), 3);
+    QTest::keyClick(&grid, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(current().row(), 0);
+    EXPECT_EQ(current().column(), 0);
+    QTest::keyClick(&grid, Qt::Key_PageDown);
+    EXPECT_GT(current().row(), 5);
+    QTest::keyClick(&grid, Qt::Key_Right);
+    EXPECT_EQ(current().column(), 1);
+    QTest::keyClick(&grid, Qt::Key_PageUp);
+    EXPECT_EQ(current().row(), 0);
+}
+
+TEST_F(ShownGrid, CellsAreReadOnly) {
+    QTest::keyClick(&grid, Qt::Key_Down);
+    QTest::keyClick(&grid, Qt::Key_F2);
+    QTest::keyClicks(&grid, "99");
+    QTest::keyClick(&grid, Qt::Key_Return);
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(grid.model()->index(1, 0)).center());
+    EXPECT_TRUE(grid.findChildren<QLineEdit*>().isEmpty());   // no editor opened
+    EXPECT_EQ(grid.cellText(2, 1), "$10.00");
+}
+
+TEST_F(ShownGrid, UsersCannotResizeRowsOrColumns) {
+    EXPECT_EQ(grid.horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+    EXPECT_EQ(grid.verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+}
+
+TEST_F(ShownGrid, CtrlASelectsEveryOrdinaryCellButNoFixedOne) {
+    QTest::keyClick(&grid, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(grid.selectionModel()->selectedIndexes().size(), 361 * 4);
+    const QStringList lines = grid.selectedText().split('\n');
+    ASSERT_EQ(lines.size(), 361);
+    EXPECT_EQ(lines.first(), "\t\t\t$1,000.00");
+    EXPECT_EQ(lines.last(), "$10.00\t% 360.00\t$9.00\t$640.00");
+}
+
+TEST_F(ShownGrid, CtrlCCopiesTheSelectedRangeAsTabSeparatedLines) {
+    QApplication::clipboard()->clear();
+    grid.selectionModel()->select(QItemSelection(grid.model()->index(1, 1), grid.model()->index(2, 3)),
+                                  QItemSelectionModel::ClearAndSelect);
+    QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "% 1.00\t$9.00\t$999.00\n% 2.00\t$9.00\t$998.00");
+}
+
+TEST_F(ShownGrid, ContextMenuCopyCopiesTheSelection) {
+    QApplication::clipboard()->clear();
+    grid.selectionModel()->select(grid.model()->index(0, 3), QItemSelectionModel::ClearAndSelect);
+    EXPECT_EQ(grid.contextMenuPolicy(), Qt::ActionsContextMenu);
+    QAction* copy = nullptr;
+    for (QAction* action : grid.actions()) {
+        if (action->text() == "Copy") copy = action;
+    }
+    ASSERT_NE(copy, nullptr);
+    copy->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "$1,000.00");
+}
+
+TEST_F(ShownGrid, ColoursOfCellsLinesFixedCellsAndEmptyArea) {
+    const QImage image = grid.grab().toImage();
+    const auto colourAt = [&](QPoint inGrid) { return QColor(image.pixel(inGrid)); };
+    const QPoint viewport = grid.viewport()->geometry().topLeft();
+
+    const QRect cell = grid.visualRect(grid.model()->index(0, 1));   // an empty ordinary cell
+    EXPECT_EQ(colourAt(viewport + cell.center()), grid.palette().color(QPalette::Base));
+    EXPECT_EQ(colourAt(viewport + QPoint(cell.right() + 1, cell.center().y())), QColor(192, 192, 192));
+
+    const QPoint besideLastColumn(grid.horizontalHeader()->length() + 2, 5);
+    ASSERT_LT(besideLastColumn.x(), grid.viewport()->width());
+    EXPECT_EQ(colourAt(viewport + besideLastColumn), QColor(128, 128, 128));
+
+    const QRect header = grid.horizontalHeader()->geometry();
+    EXPECT_EQ(colourAt(header.topLeft() + QPoint(header.width() / 2 + 20, header.height() / 2 + 4)),
+              grid.palette().color(QPalette::Button));
+}
+
+}  // namespace
+}  // namespace orvanta
