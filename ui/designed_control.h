@@ -2,20 +2,18 @@
 
 #include "ui/twips.h"
 
-#include <QString>
 #include <QWidget>
 
 #include <initializer_list>
 
 namespace orvanta {
 
-// Puts a control where the window's design has it: its name (tests and tools find it by that),
-// the name a screen reader speaks, and its rectangle in twips relative to its container.
+// Puts a control where the window's design has it: its name (tests and tools find it by that)
+// and its rectangle in twips relative to its container. A screen reader speaks a button, a label
+// or a frame by its caption; a control without one needs an accessible name of its own.
 template <class Control>
-Control* designed(Control* control, const char* name, const QString& spokenName, int left, int top, int width,
-                  int height) {
+Control* designed(Control* control, const char* name, int left, int top, int width, int height) {
     control->setObjectName(name);
-    control->setAccessibleName(spokenName);
     control->setGeometry(twipsRect(left, top, width, height));
     return control;
 }

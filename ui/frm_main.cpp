@@ -23,16 +23,18 @@ namespace orvanta {
 namespace {
 
 QPushButton* button(QWidget* window, const char* name, const QString& caption, int left, int width) {
-    return designed(new QPushButton(caption, window), name, caption, left, 3600, width, 375);
+    return designed(new QPushButton(caption, window), name, left, 3600, width, 375);
 }
 
 // A text box is spoken by the caption of the label above it.
 QLineEdit* textBox(QWidget* frame, const char* name, const QString& spokenName, int left, int width) {
-    return designed(new QLineEdit(frame), name, spokenName, left, 480, width, 285);
+    auto* box = designed(new QLineEdit(frame), name, left, 480, width, 285);
+    box->setAccessibleName(spokenName);
+    return box;
 }
 
 QLabel* caption(QWidget* frame, const char* name, const QString& text, int left, int width) {
-    return designed(new QLabel(text, frame), name, text, left, 240, width, 255);
+    return designed(new QLabel(text, frame), name, left, 240, width, 255);
 }
 
 }  // namespace
@@ -44,11 +46,11 @@ frmMain::frmMain() {
     setStartUpCentreScreen();
 
     cmdCredits = button(this, "cmdCredits", "Credits", 240, 1095);
-    fraData = designed(new CaptionFrame("Enter the data:", this), "fraData", "Enter the data:", 2760, 840, 4455, 2535);
-    txtAmount = textBox(fraData, "txtAmount", "Amount:", 360, 1095);
-    txtTerms = textBox(fraData, "txtTerms", "Terms:", 3240, 855);
-    txtRate = textBox(fraData, "txtRate", "Rate:", 1920, 855);
-    lblDir = designed(new QLabel(fraData), "lblDir", "Directions", 360, 960, 3735, 1455);
+    fraData = designed(new CaptionFrame("Enter the data:", this), "fraData", 2760, 840, 4455, 2535);
+    txtAmount = textBox(fraData, "txtAmount", "Amount", 360, 1095);
+    txtTerms = textBox(fraData, "txtTerms", "Terms", 3240, 855);
+    txtRate = textBox(fraData, "txtRate", "Rate", 1920, 855);
+    lblDir = designed(new QLabel(fraData), "lblDir", 360, 960, 3735, 1455);
     lblDir->setFont(designFont("Times New Roman", 8.25));
     lblDir->setWordWrap(true);
     lblDir->setAlignment(Qt::AlignLeft | Qt::AlignTop);

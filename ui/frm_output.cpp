@@ -1,9 +1,8 @@
 #include "ui/frm_output.h"
 
 #include "ui/caption_frame.h"
+#include "ui/exit_confirmation.h"
 #include "ui/fonts.h"
-#include "ui/message_box.h"
-#include "ui/program_end.h"
 #include "ui/rule_line.h"
 #include "ui/schedule_grid.h"
 #include "ui/twips.h"
@@ -24,7 +23,6 @@ frmOutput::Navigation& navigation() {
 template <class Control> Control* place(Control* control, const char* name, int left, int top, int width,
                                         int height) {
     control->setObjectName(name);
-    control->setAccessibleName(name);
     control->setGeometry(twipsRect(left, top, width, height));
     return control;
 }
@@ -68,11 +66,13 @@ frmOutput::frmOutput() {
     Image1 = place(new QLabel(this), "Image1", 120, 1560, 2385, 2955);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);   // at its own size, not stretched
     Image1->setPixmap(QPixmap(":/orvanta/orvanta.gif"));
+    Image1->setAccessibleName("Orvanta picture");
     Line1 = new RuleLine(240, 7920, 4320, QColor(128, 128, 128), this);
     Line1->setObjectName("Line1");
-    Line1->setAccessibleName("Line1");
+    Line1->setAccessibleName("Rule above the buttons");
 
     FGrid = place(new ScheduleGrid(this), "FGrid", 2760, 1200, 5175, 2895);
+    FGrid->setAccessibleName("Schedule");
     cmdBack = place(new QPushButton("< Back", this), "cmdBack", 6720, 4560, 1215, 375);
     cmdExit = place(new QPushButton("Exit", this), "cmdExit", 5280, 4560, 1215, 375);
     fraData = place(new CaptionFrame("Data:", this), "fraData", 120, 120, 2175, 1335);
@@ -127,12 +127,7 @@ void frmOutput::cmdCredits_Click() {
     if (navigation().showCreditsWindow) navigation().showCreditsWindow();
 }
 
-void frmOutput::cmdExit_Click() {
-    if (MsgBox("Are you sure you want to exit the program?", MsgBoxStyle::YesNo + MsgBoxStyle::WarningIcon,
-               "Orvanta") == MsgBoxAnswer::Yes) {
-        End();
-    }
-}
+void frmOutput::cmdExit_Click() { ConfirmExit(); }
 
 void frmOutput::Form_Unload(std::int16_t&) {
     if (navigation().showEntryWindow) navigation().showEntryWindow();

@@ -14,7 +14,7 @@ namespace orvanta {
 namespace {
 
 QLabel* textLabel(QWidget* frame, const char* name, const QString& text, int left, int top, int width, int height) {
-    return designed(new QLabel(text, frame), name, text, left, top, width, height);
+    return designed(new QLabel(text, frame), name, left, top, width, height);
 }
 
 void setTextColour(QLabel* label, const QColor& colour) {
@@ -34,7 +34,8 @@ frmSplash::frmSplash() {
     setStartUpCentreScreen();
 
     // The frame reaches 80 twips above the window, so its top edge is out of sight.
-    Frame1 = designed(new ClickableFrame(this), "Frame1", "Orvanta credits", 0, -80, 7080, 4050);
+    Frame1 = designed(new ClickableFrame(this), "Frame1", 0, -80, 7080, 4050);
+    Frame1->setAccessibleName("Orvanta credits");
 
     Label1 = textLabel(Frame1, "Label1", "Click or Press a key to continue", 240, 3795, 2415, 255);
 
