@@ -20,7 +20,7 @@ fail() {
   exit 1
 }
 
-"$program" &
+QT_QPA_PLATFORM=xcb "$program" &
 pid=$!
 
 timeout 10 xdotool search --sync --onlyvisible --pid "$pid" --name '^Orvanta$' >/dev/null ||

@@ -36,14 +36,14 @@ protected:
 
 TEST_F(CreditsWindow, EveryKeyThatYieldsACharacterDismissesIt) {
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_A, Qt::Key_7}) {
-        SCOPED_TRACE(QTest::toString(key));
+        SCOPED_TRACE(testing::Message() << "key 0x" << std::hex << key);
         EXPECT_FALSE(stillUpAfter([key](frmSplash& splash) { QTest::keyClick(&splash, key); }));
     }
 }
 
 TEST_F(CreditsWindow, KeysThatYieldNoCharacterDoNothing) {
     for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Down, Qt::Key_F1, Qt::Key_Shift, Qt::Key_Control}) {
-        SCOPED_TRACE(QTest::toString(key));
+        SCOPED_TRACE(testing::Message() << "key 0x" << std::hex << key);
         EXPECT_TRUE(stillUpAfter([key](frmSplash& splash) { QTest::keyClick(&splash, key); }));
     }
 }
