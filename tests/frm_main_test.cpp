@@ -54,6 +54,12 @@ TEST_F(EntryWindow, LoadWritesTheDirectionsAsFiveLines) {
     EXPECT_EQ(entry().size(), QSize(502, 275));
 }
 
+TEST_F(EntryWindow, TextBoxesTakeEntriesOfAnyLength) {
+    const QString longAmount = "1" + QString(40000, '0');
+    entry().txtAmount->setText(longAmount);
+    EXPECT_EQ(entry().txtAmount->text(), longAmount);
+}
+
 TEST_F(EntryWindow, UnusableEntriesAreRefusedWithTheMessageAndLeftAsTyped) {
     const std::vector<QStringList> cases = {
         {"", "6", "30"}, {"100000", "", "30"}, {"100000", "6", ""}, {"   ", "6", "30"}, {"12a", "6", "30"}};

@@ -1,15 +1,26 @@
-// The program started by a user whose locale is German: the application object takes the
-// regional settings from it, so entries and results are written the German way.
+// The program's application object, started by a user whose locale is German: it names the
+// program and takes the regional settings from the locale, so entries and results are written
+// the German way.
 #include "program_fixture.h"
 
 #include "ui/orvanta_application.h"
 
+#include <QIcon>
 #include <QLabel>
 
 namespace orvanta {
 namespace {
 
 using GermanUser = ProgramTest;
+
+TEST_F(GermanUser, SeesTheProgramsNameVersionAndIconOnEveryWindow) {
+    EXPECT_EQ(QApplication::applicationName(), "Orvanta");
+    EXPECT_EQ(QApplication::applicationVersion(), "1.00");
+    EXPECT_FALSE(QApplication::quitOnLastWindowClosed()) << "only a Yes to the exit question ends it";
+    const QIcon icon = entry().windowIcon();
+    EXPECT_EQ(icon.pixmap(16).size(), QSize(16, 16));
+    EXPECT_EQ(icon.pixmap(32).size(), QSize(32, 32));
+}
 
 TEST_F(GermanUser, TypesGermanNumbersAndReadsEuros) {
     ASSERT_EQ(QLocale::system().name(), "de_DE");
