@@ -3,6 +3,7 @@
 // the German way.
 #include "program_fixture.h"
 
+#include "calc/run_time_error.h"
 #include "ui/orvanta_application.h"
 
 #include <QIcon>
@@ -11,9 +12,9 @@
 namespace orvanta {
 namespace {
 
-using GermanUser = ProgramTest;
+using ApplicationInGerman = ProgramTest;
 
-TEST_F(GermanUser, SeesTheProgramsNameVersionAndIconOnEveryWindow) {
+TEST_F(ApplicationInGerman, NamesTheProgramAndGivesEveryWindowItsIcon) {
     EXPECT_EQ(QApplication::applicationName(), "Orvanta");
     EXPECT_EQ(QApplication::applicationVersion(), "1.00");
     EXPECT_FALSE(QApplication::quitOnLastWindowClosed()) << "only a Yes to the exit question ends it";
@@ -22,7 +23,19 @@ TEST_F(GermanUser, SeesTheProgramsNameVersionAndIconOnEveryWindow) {
     EXPECT_EQ(icon.pixmap(32).size(), QSize(32, 32));
 }
 
-TEST_F(GermanUser, TypesGermanNumbersAndReadsEuros) {
+TEST_F(ApplicationInGerman, ReportsARunTimeErrorThatEscapesAHandlerAndEnds) {
+    struct FaultyHandler : QObject {
+        bool event(QEvent*) override { throw RunTimeError::overflow(); }
+    } handler;
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&handler, &event);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].prompt, "Run-time error '6':\n\nOverflow");
+    EXPECT_EQ(boxes[0].title, "Orvanta");
+    EXPECT_EQ(ends, 1);
+}
+
+TEST_F(ApplicationInGerman, ReadsGermanEntriesAndWritesEuros) {
     ASSERT_EQ(QLocale::system().name(), "de_DE");
     type("100.000", "6,5", "30");
     pressKey(*entry().txtTerms, Qt::Key_Return);
