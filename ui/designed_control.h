@@ -2,6 +2,8 @@
 
 #include "ui/twips.h"
 
+#include <QColor>
+#include <QPalette>
 #include <QWidget>
 
 #include <initializer_list>
@@ -16,6 +18,12 @@ Control* designed(Control* control, const char* name, int left, int top, int wid
     control->setObjectName(name);
     control->setGeometry(twipsRect(left, top, width, height));
     return control;
+}
+
+inline void setTextColour(QWidget* control, const QColor& colour) {
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    control->setPalette(palette);
 }
 
 // Drawn elements (labels, lines, pictures) lie beneath the other controls, and of two of them

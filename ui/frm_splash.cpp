@@ -17,12 +17,6 @@ QLabel* textLabel(QWidget* frame, const char* name, const QString& text, int lef
     return designed(new QLabel(text, frame), name, left, top, width, height);
 }
 
-void setTextColour(QLabel* label, const QColor& colour) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
-
 }  // namespace
 
 frmSplash::frmSplash() {

@@ -12,11 +12,7 @@ QLabel* productNameLabel(int index, QWidget* container, int leftTwips, int topTw
     const QByteArray name = QByteArray("lblProductName(") + QByteArray::number(index) + ")";
     auto* label = designed(new QLabel(programName, container), name.constData(), leftTwips, topTwips, 4665, 765);
     label->setFont(designFont("Arial", 32.25, QFont::Bold));
-    if (index == 1) {
-        QPalette shadow = label->palette();
-        shadow.setColor(QPalette::WindowText, QColor(128, 128, 128));
-        label->setPalette(shadow);
-    }
+    if (index == 1) setTextColour(label, QColor(128, 128, 128));
     label->adjustSize();
     return label;
 }
