@@ -28,7 +28,7 @@ void ScheduleGridModel::addItem(const QString& item) {
     Row& row = cells_.emplace_back();
     int col = 0;
     qsizetype start = 0;
-    while (col < columnCount_) {
+    while (col < gridColumns) {
         const qsizetype tab = item.indexOf(u'\t', start);
         row[col++] = item.mid(start, tab < 0 ? -1 : tab - start);
         if (tab < 0) break;
@@ -70,7 +70,7 @@ void ScheduleGridModel::setFixedCols(int cols) {
 }
 
 QString ScheduleGridModel::cellText(int row, int col) const {
-    if (row < 0 || row >= gridRows() || col < 0 || col >= columnCount_) throw RunTimeError::invalidCall();
+    if (row < 0 || row >= gridRows() || col < 0 || col >= gridColumns) throw RunTimeError::invalidCall();
     return cells_[row][col];
 }
 
@@ -79,7 +79,7 @@ int ScheduleGridModel::rowCount(const QModelIndex& parent) const {
 }
 
 int ScheduleGridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : columnCount_ - fixedCols_;
+    return parent.isValid() ? 0 : gridColumns - fixedCols_;
 }
 
 QVariant ScheduleGridModel::cellData(int row, int col, int role) const {

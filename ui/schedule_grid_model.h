@@ -22,7 +22,7 @@ class ScheduleGridModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    static constexpr int columnCount_ = 5;
+    static constexpr int gridColumns = 5;
 
     explicit ScheduleGridModel(QObject* parent = nullptr);
 
@@ -31,7 +31,7 @@ public:
     void addItem(const QString& item);
 
     int gridRows() const { return static_cast<int>(cells_.size()); }
-    int gridCols() const { return columnCount_; }
+    int gridCols() const { return gridColumns; }
     int fixedRows() const { return fixedRows_; }
     int fixedCols() const { return fixedCols_; }
     // A header row and a heading column are all a grid of Orvanta needs:
@@ -53,7 +53,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-    using Row = std::array<QString, columnCount_>;
+    using Row = std::array<QString, gridColumns>;
     QVariant cellData(int row, int col, int role) const;
 
     std::vector<Row> cells_;
