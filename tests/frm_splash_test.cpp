@@ -69,32 +69,16 @@ TEST_F(CreditsWindow, AClickOnALabelOrThePictureDoesNothing) {
     }
 }
 
-TEST_F(CreditsWindow, IsABorderlessCentredWindowOutsideTheTaskBarWithNothingToFocus) {
+TEST_F(CreditsWindow, IsCentredTakesNoFocusAndDrawsTheTitleOnItsShadowAndTheHintOnThePicture) {
     EXPECT_FALSE(stillUpAfter([](frmSplash& splash) {
-        EXPECT_TRUE(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
-        EXPECT_EQ(splash.windowType(), Qt::Tool);   // kept out of the task bar
-        EXPECT_EQ(splash.windowModality(), Qt::ApplicationModal);
-        EXPECT_EQ(splash.size(), QSize(472, 265));
         EXPECT_EQ(splash.geometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
         for (QWidget* control : splash.findChildren<QWidget*>())
             EXPECT_EQ(control->focusPolicy(), Qt::NoFocus) << control->objectName().toStdString();
-        QTest::keyClick(&splash, Qt::Key_Space);
-    }));
-}
 
-TEST_F(CreditsWindow, TheTitleStandsOnItsGreyShadowAndTheHintOnThePicture) {
-    EXPECT_FALSE(stillUpAfter([](frmSplash& splash) {
-        const QWidget* frame = splash.Frame1;
-        const auto above = [frame](const QWidget* upper, const QWidget* lower) {
-            const QObjectList& stack = frame->children();   // bottom to top
-            return stack.indexOf(upper) > stack.indexOf(lower);
-        };
-        EXPECT_TRUE(above(splash.lblProductName[0], splash.lblProductName[1]));
-        EXPECT_TRUE(above(splash.Label1, splash.imgOrvanta));
+        const QObjectList& stack = splash.Frame1->children();   // bottom to top
+        EXPECT_GT(stack.indexOf(splash.lblProductName[0]), stack.indexOf(splash.lblProductName[1]));
+        EXPECT_GT(stack.indexOf(splash.Label1), stack.indexOf(splash.imgOrvanta));
         EXPECT_EQ(splash.lblProductName[1]->pos() - splash.lblProductName[0]->pos(), QPoint(3, 3));
-        EXPECT_EQ(splash.lblProductName[1]->palette().color(QPalette::WindowText), QColor(128, 128, 128));
-        EXPECT_EQ(splash.lblVersion->text(), "Version 2.0");
-        EXPECT_EQ(splash.imgOrvanta->pixmap().size(), QSize(159, 197));
         QTest::keyClick(&splash, Qt::Key_Space);
     }));
 }
