@@ -54,6 +54,7 @@ TEST_F(EntryWindow, LoadWritesTheDirectionsAsFiveLines) {
     EXPECT_EQ(entry().size(), QSize(502, 275));
 }
 
+// Qt's text box would cut an entry off at 32767 characters without a word.
 TEST_F(EntryWindow, TextBoxesTakeEntriesOfAnyLength) {
     const QString longAmount = "1" + QString(40000, '0');
     entry().txtAmount->setText(longAmount);

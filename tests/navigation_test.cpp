@@ -3,6 +3,7 @@
 #include "ui/schedule_grid.h"
 
 #include <QLabel>
+#include <QLineEdit>
 
 namespace orvanta {
 namespace {
@@ -95,47 +96,29 @@ TEST_F(Navigation, CreditsFromTheEntryWindowComeAndGoOverIt) {
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(Navigation, ExitFromTheEntryWindowEndsOnYesAndChangesNothingOnNo) {
-    type("1", "2", "3");
-    answers = {MsgBoxAnswer::No};
-    click(entry().cmdExit);
-    expectOneExitQuestion();
-    EXPECT_EQ(ends, 0);
-    expectEntryState();
-    EXPECT_EQ(entries(), QStringList({"1", "2", "3"}));
+TEST_F(Navigation, ExitAndTheEntryWindowsCloseBoxChangeNothingOnNoAndEndOnYes) {
+    for (const bool byCloseBox : {false, true}) {
+        SCOPED_TRACE(byCloseBox ? "close box" : "Exit");
+        const auto leave = [&] {
+            boxes.clear();
+            if (byCloseBox) entry().close();
+            else click(entry().cmdExit);
+            settle();
+            expectOneExitQuestion();
+        };
+        for (QLineEdit* box : {entry().txtAmount, entry().txtRate, entry().txtTerms}) box->clear();
+        type("1", "2", "3");
+        answers = {MsgBoxAnswer::No};
+        leave();
+        EXPECT_EQ(ends, 0);
+        expectEntryState();
+        EXPECT_EQ(entries(), QStringList({"1", "2", "3"}));
 
-    boxes.clear();
-    answers = {MsgBoxAnswer::Yes};
-    click(entry().cmdExit);
-    expectOneExitQuestion();
-    EXPECT_EQ(ends, 1);
-}
-
-TEST_F(Navigation, TheEntryWindowsCloseBoxIsCancelledByNoAndEndsOnYes) {
-    type("1", "2", "3");
-    answers = {MsgBoxAnswer::No};
-    entry().close();
-    settle();
-    expectOneExitQuestion();
-    EXPECT_EQ(ends, 0);
-    expectEntryState();
-    EXPECT_EQ(entries(), QStringList({"1", "2", "3"}));
-
-    boxes.clear();
-    answers = {MsgBoxAnswer::Yes};
-    entry().close();
-    settle();
-    expectOneExitQuestion();
-    EXPECT_EQ(ends, 1);
-}
-
-TEST_F(Navigation, NextWithUnusableEntriesStaysOnTheEntryWindow) {
-    type("100000", "", "30");
-    click(entry().cmdCalculate);
-    settle();
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].prompt, "Please make sure you enter valid data into each field.");
-    expectEntryState();
+        answers = {MsgBoxAnswer::Yes};
+        leave();
+        EXPECT_EQ(ends, 1);
+        ends = 0;
+    }
 }
 
 TEST_F(Navigation, NextWithUsableEntriesHidesTheEntryWindowAndShowsTheFilledResult) {

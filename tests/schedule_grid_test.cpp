@@ -64,13 +64,6 @@ TEST(ScheduleGridItems, FieldsPastTheLastColumnAreDroppedAndColsNeverChanges) {
     EXPECT_THROW(grid.cellText(0, 5), RunTimeError);
 }
 
-TEST(ScheduleGridItems, ThirtyYearScheduleHas362Rows) {
-    ScheduleGrid grid;
-    fillSchedule(grid, 360);
-    EXPECT_EQ(grid.Rows(), 362);
-    EXPECT_EQ(grid.cellText(361, 0), "360");
-}
-
 TEST(ScheduleGridFixedCells, FixedRowSetAfterTwoRowsBecomesTheHeader) {
     ScheduleGrid grid;
     fillSchedule(grid, 3);

@@ -145,19 +145,6 @@ TEST_F(WindowServices, ModalShowEndsWhenTheWindowIsUnloaded) {
     EXPECT_FALSE(isLoaded<frmProbe>());
 }
 
-TEST_F(WindowServices, MessageBoxAsksTheResponderWithPromptStyleAndTitle) {
-    std::vector<MessageBoxRequest> asked;
-    setMessageBoxResponder([&](const MessageBoxRequest& request) {
-        asked.push_back(request);
-        return MsgBoxAnswer::No;
-    });
-    EXPECT_EQ(MsgBox("Are you sure you want to exit the program?", 52, "Orvanta"), MsgBoxAnswer::No);
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].prompt, "Are you sure you want to exit the program?");
-    EXPECT_EQ(asked[0].style, 52);
-    EXPECT_EQ(asked[0].title, "Orvanta");
-}
-
 TEST_F(WindowServices, MessageBoxRejectsButtonSetsTheProgramNeverUses) {
     EXPECT_THROW(MsgBox("?", 3, "Orvanta"), RunTimeError);
 }
@@ -250,13 +237,6 @@ TEST(WindowServicesDeathTest, EndExitsWithStatusZeroAndRunsNoUnloadHandler) {
             End();
         },
         testing::ExitedWithCode(0), testing::Not(testing::HasSubstr("unload ran")));
-}
-
-TEST_F(WindowServices, EndSeamReturnsInsteadOfExiting) {
-    int ends = 0;
-    setEndHandler([&] { ++ends; });
-    End();
-    EXPECT_EQ(ends, 1);
 }
 
 }  // namespace

@@ -1,14 +1,13 @@
 #include "ui/frm_output.h"
 
 #include "ui/caption_frame.h"
+#include "ui/designed_control.h"
 #include "ui/exit_confirmation.h"
-#include "ui/fonts.h"
+#include "ui/program_identity.h"
 #include "ui/rule_line.h"
 #include "ui/schedule_grid.h"
-#include "ui/twips.h"
 
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 
 namespace orvanta {
@@ -20,31 +19,21 @@ frmOutput::Navigation& navigation() {
     return current;
 }
 
-template <class Control> Control* place(Control* control, const char* name, int left, int top, int width,
-                                        int height) {
-    control->setObjectName(name);
-    control->setGeometry(twipsRect(left, top, width, height));
-    return control;
+QPushButton* button(QWidget* window, const char* name, const QString& caption, int left, int width) {
+    return designed(new QPushButton(caption, window), name, left, 4560, width, 375);
 }
 
-QLabel* caption(QWidget* in, const char* name, int top, const QString& text) {
-    auto* label = place(new QLabel(text, in), name, 120, top, 735, 255);
+QLabel* caption(QWidget* frame, const char* name, int top, const QString& text) {
+    auto* label = designed(new QLabel(text, frame), name, 120, top, 735, 255);
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     return label;
 }
 
 // Left-aligned, no border, fixed size: a wide value is cut off at the edge.
-QLabel* value(QWidget* in, const char* name, int top) {
-    auto* label = place(new QLabel(in), name, 960, top, 975, 255);
+QLabel* value(QWidget* frame, const char* name, int top) {
+    auto* label = designed(new QLabel(frame), name, 960, top, 975, 255);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFixedSize(label->size());
-    return label;
-}
-
-QLabel* productName(QWidget* in, const char* name, int left, int top) {
-    auto* label = place(new QLabel("Orvanta", in), name, left, top, 4665, 765);
-    label->setFont(designFont("Arial", 32.25, QFont::Bold));
-    label->adjustSize();   // the size follows the caption
     return label;
 }
 
@@ -52,39 +41,32 @@ QLabel* productName(QWidget* in, const char* name, int left, int top) {
 
 frmOutput::frmOutput() {
     setObjectName("frmOutput");
-    setWindowTitle("Orvanta");
+    setWindowTitle(programName);
     setFixedSingleBorder(8190, 5085);
     setStartUpCentreScreen();
 
-    // Drawn elements first, so the windowed controls stand above them; of two
-    // drawn elements the one designed earlier is created later, so it is on top.
-    lblProductName[1] = productName(this, "lblProductName(1)", 3300, 285);
-    QPalette shadow = lblProductName[1]->palette();
-    shadow.setColor(QPalette::WindowText, QColor(128, 128, 128));
-    lblProductName[1]->setPalette(shadow);
-    lblProductName[0] = productName(this, "lblProductName(0)", 3240, 240);
-    Image1 = place(new QLabel(this), "Image1", 120, 1560, 2385, 2955);
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);   // at its own size, not stretched
-    Image1->setPixmap(QPixmap(":/orvanta/orvanta.gif"));
-    Image1->setAccessibleName("Orvanta picture");
+    cmdCredits = button(this, "cmdCredits", "Credits", 240, 1095);
+    fraData = designed(new CaptionFrame("Data:", this), "fraData", 120, 120, 2175, 1335);
+    lblAmount = value(fraData, "lblAmount", 240);
+    lblRate = value(fraData, "lblRate", 720);
+    lblTerms = value(fraData, "lblTerms", 480);
+    lblPayment = value(fraData, "lblPayment", 960);
+    Label1[0] = caption(fraData, "Label1(0)", 240, "Amount:");
+    Label1[1] = caption(fraData, "Label1(1)", 480, "Terms:");
+    Label1[2] = caption(fraData, "Label1(2)", 720, "Rate:");
+    Label1[3] = caption(fraData, "Label1(3)", 960, "Payment:");
+    cmdExit = button(this, "cmdExit", "Exit", 5280, 1215);
+    cmdBack = button(this, "cmdBack", "< Back", 6720, 1215);
+    FGrid = designed(new ScheduleGrid(this), "FGrid", 2760, 1200, 5175, 2895);
+    FGrid->setAccessibleName("Schedule");
     Line1 = new RuleLine(240, 7920, 4320, QColor(128, 128, 128), this);
     Line1->setObjectName("Line1");
     Line1->setAccessibleName("Rule above the buttons");
+    Image1 = programPicture(this, "Image1", 120, 1560);
+    lblProductName[0] = productNameLabel(0, this, 3240, 240);
+    lblProductName[1] = productNameLabel(1, this, 3300, 285);
 
-    FGrid = place(new ScheduleGrid(this), "FGrid", 2760, 1200, 5175, 2895);
-    FGrid->setAccessibleName("Schedule");
-    cmdBack = place(new QPushButton("< Back", this), "cmdBack", 6720, 4560, 1215, 375);
-    cmdExit = place(new QPushButton("Exit", this), "cmdExit", 5280, 4560, 1215, 375);
-    fraData = place(new CaptionFrame("Data:", this), "fraData", 120, 120, 2175, 1335);
-    Label1[3] = caption(fraData, "Label1(3)", 960, "Payment:");
-    Label1[2] = caption(fraData, "Label1(2)", 720, "Rate:");
-    Label1[1] = caption(fraData, "Label1(1)", 480, "Terms:");
-    Label1[0] = caption(fraData, "Label1(0)", 240, "Amount:");
-    lblPayment = value(fraData, "lblPayment", 960);
-    lblTerms = value(fraData, "lblTerms", 480);
-    lblRate = value(fraData, "lblRate", 720);
-    lblAmount = value(fraData, "lblAmount", 240);
-    cmdCredits = place(new QPushButton("Credits", this), "cmdCredits", 240, 4560, 1095, 375);
+    layDrawnElements({Line1, Image1, lblProductName[0], lblProductName[1]});
 
     setTabOrder(FGrid, cmdBack);
     setTabOrder(cmdBack, cmdExit);

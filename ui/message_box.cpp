@@ -18,7 +18,6 @@ MessageBoxResponder& responder() {
 QMessageBox::Icon iconOf(int style) {
     switch (style & 0x70) {
     case MsgBoxStyle::CriticalIcon: return QMessageBox::Critical;
-    case MsgBoxStyle::QuestionIcon: return QMessageBox::Question;
     case MsgBoxStyle::WarningIcon: return QMessageBox::Warning;
     case MsgBoxStyle::InformationIcon: return QMessageBox::Information;
     default: return QMessageBox::NoIcon;
@@ -28,12 +27,11 @@ QMessageBox::Icon iconOf(int style) {
 int showRealBox(const QString& prompt, int style, const QString& title) {
     QMessageBox box(iconOf(style), title, prompt);
     box.setWindowModality(Qt::ApplicationModal);
-    const bool secondIsDefault = (style & 0x300) == MsgBoxStyle::SecondButtonDefault;
 
     if ((style & 0x7) == MsgBoxStyle::YesNo) {
         QPushButton* yes = box.addButton(QMessageBox::Yes);
         QPushButton* no = box.addButton(QMessageBox::No);
-        box.setDefaultButton(secondIsDefault ? no : yes);
+        box.setDefaultButton(yes);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes ? MsgBoxAnswer::Yes : MsgBoxAnswer::No;

@@ -8,15 +8,13 @@ namespace orvanta {
 
 class RunTimeError;
 
-// Message box styles: a button set plus an icon (plus a default button), added up.
+// Message box styles: a button set plus an icon, added up.
 struct MsgBoxStyle {
     static constexpr int OkOnly = 0;
     static constexpr int YesNo = 4;
     static constexpr int CriticalIcon = 16;
-    static constexpr int QuestionIcon = 32;
     static constexpr int WarningIcon = 48;
     static constexpr int InformationIcon = 64;
-    static constexpr int SecondButtonDefault = 256;
 };
 
 // The button that answered a message box.

@@ -101,15 +101,7 @@ void ScheduleGrid::setFixedRows(int rows) {
     showFixedCells();
 }
 
-void ScheduleGrid::setFixedCols(int cols) {
-    model_->setFixedCols(cols);
-    showFixedCells();
-}
-
-void ScheduleGrid::showFixedCells() {
-    horizontalHeader()->setVisible(FixedRows() > 0);
-    verticalHeader()->setVisible(FixedCols() > 0);
-}
+void ScheduleGrid::showFixedCells() { horizontalHeader()->setVisible(FixedRows() > 0); }
 
 QString ScheduleGrid::selectedText() const {
     const QItemSelection selection = selectionModel()->selection();
@@ -163,7 +155,7 @@ void ScheduleGrid::keyPressEvent(QKeyEvent* event) {
 bool ScheduleGrid::eventFilter(QObject* watched, QEvent* event) {
     if (watched == corner_ && event->type() == QEvent::Paint) {
         QPainter painter(corner_);
-        const QString text = FixedRows() > 0 && FixedCols() > 0 ? cellText(0, 0) : QString();
+        const QString text = FixedRows() > 0 ? cellText(0, 0) : QString();
         paintFixedCell(painter, corner_->rect(), text, Qt::AlignLeft | Qt::AlignVCenter, palette());
         return true;
     }

@@ -61,14 +61,6 @@ void ScheduleGridModel::setFixedRows(int rows) {
     endResetModel();
 }
 
-void ScheduleGridModel::setFixedCols(int cols) {
-    if (cols < 0 || cols > 1) throw RunTimeError::invalidCall();
-    beginResetModel();
-    fixedCols_ = cols;
-    publishedRows_ = gridRows();
-    endResetModel();
-}
-
 QString ScheduleGridModel::cellText(int row, int col) const {
     if (row < 0 || row >= gridRows() || col < 0 || col >= gridColumns) throw RunTimeError::invalidCall();
     return cells_[row][col];
@@ -102,7 +94,6 @@ QVariant ScheduleGridModel::headerData(int section, Qt::Orientation orientation,
         if (fixedRows_ == 0) return {};
         return cellData(0, section + fixedCols_, role);
     }
-    if (fixedCols_ == 0) return {};
     return cellData(section + fixedRows_, 0, role);
 }
 

@@ -34,11 +34,9 @@ public:
     int gridCols() const { return gridColumns; }
     int fixedRows() const { return fixedRows_; }
     int fixedCols() const { return fixedCols_; }
-    // A header row and a heading column are all a grid of Orvanta needs:
-    // 0 or 1 each, and at least one ordinary row or column must remain.
-    // Anything else throws RunTimeError 5.
+    // A header row is all a grid of Orvanta needs: 0 or 1, and at least one
+    // ordinary row must remain. Anything else throws RunTimeError 5.
     void setFixedRows(int rows);
-    void setFixedCols(int cols);
 
     // Cell text by grid position, fixed cells included.
     QString cellText(int row, int col) const;
@@ -60,7 +58,7 @@ private:
     int publishedRows_ = 0;   // grid rows the views know of
     bool publicationQueued_ = false;
     int fixedRows_ = 0;
-    int fixedCols_ = 1;
+    const int fixedCols_ = 1;   // the month column
 };
 
 }  // namespace orvanta
