@@ -29,7 +29,8 @@ char* commandLine[] = {programName, nullptr};
 // the benchmark.
 struct Program : OrvantaApplication {
     Program() : OrvantaApplication(argCount, commandLine) {
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});   // offscreen warns on every raise()
+        qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString&) {});  // offscreen warns on every raise()
         setMessageBoxResponder([](const MessageBoxRequest&) { return MsgBoxAnswer::Yes; });
         setEndHandler([] {});
     }

@@ -5,8 +5,7 @@
 
 namespace {
 
-void BM_Schedule(benchmark::State& state, const char* terms)
-{
+void BM_Schedule(benchmark::State& state, const char* terms) {
     std::size_t rows = 0;
     for (auto _ : state) {
         orvanta::RecordingView view;
@@ -15,8 +14,8 @@ void BM_Schedule(benchmark::State& state, const char* terms)
         benchmark::DoNotOptimize(view.items.data());
     }
     state.counters["rows"] = static_cast<double>(rows);
-    state.counters["per_month"] = benchmark::Counter(static_cast<double>(rows - 2),
-        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["per_month"] = benchmark::Counter(
+        static_cast<double>(rows - 2), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 }  // namespace

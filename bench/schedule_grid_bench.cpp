@@ -79,7 +79,8 @@ BENCHMARK_CAPTURE(BM_GridFillAndPaint, rows_32769, "2730.58333333333")->Unit(ben
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});   // offscreen warns on every raise()
+    qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString&) {});  // offscreen warns on every raise()
     orvanta::useOrvantaFonts();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

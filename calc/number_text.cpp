@@ -21,27 +21,27 @@ static_assert(std::numeric_limits<long double>::digits >= 64);
 constexpr int maxDecimals = 3;
 
 // %.{precision}g of the exact value, ties to even, exponent written "E+07".
-std::string generalText(double value, int precision)
-{
-    if (value == 0) return "0";   // also for -0
+std::string generalText(double value, int precision) {
+    if (value == 0) return "0";  // also for -0
     std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, precision);
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, precision);
     const std::string& decimalSeparator = currentRegionalSettings().decimalSeparator;
     std::string text;
     for (const char* c = buffer.data(); c != result.ptr; ++c) {
-        if (*c == '.') text += decimalSeparator;
-        else text += *c == 'e' ? 'E' : *c;
+        if (*c == '.')
+            text += decimalSeparator;
+        else
+            text += *c == 'e' ? 'E' : *c;
     }
     return text;
 }
 
 // Appends the magnitude of value rounded half away from zero to the given decimals (0 to 3).
-void appendFixed(std::string& out, double value, int decimals, std::string_view groupSeparator)
-{
+void appendFixed(std::string& out, double value, int decimals, std::string_view groupSeparator) {
     const double magnitude = std::fabs(value);
     const unsigned scale = decimals == 0 ? 1 : decimals == 1 ? 10 : decimals == 2 ? 100 : 1000;
-    std::array<char, 320> digits;   // the longest double has 309 digits
+    std::array<char, 320> digits;  // the longest double has 309 digits
     const long double scaled = static_cast<long double>(magnitude) * scale;
     unsigned long long fraction = 0;
     std::to_chars_result integer{};
@@ -51,8 +51,7 @@ void appendFixed(std::string& out, double value, int decimals, std::string_view 
         integer = std::to_chars(digits.data(), digits.data() + digits.size(), units / scale);
     } else {
         // From 2^62 / scale on every double is a whole number: its digits are exact.
-        integer = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude,
-                                std::chars_format::fixed, 0);
+        integer = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude, std::chars_format::fixed, 0);
     }
 
     const std::string_view decimalSeparator = currentRegionalSettings().decimalSeparator;
@@ -81,8 +80,7 @@ std::string DoubleToText(double value) { return generalText(value, 15); }
 
 std::string IntegerToText(std::int16_t value) { return std::to_string(value); }
 
-std::string FormatCurrency(double value)
-{
+std::string FormatCurrency(double value) {
     const RegionalSettings& settings = currentRegionalSettings();
     const bool negative = value < 0;
     const bool parentheses = settings.negativeCurrency == RegionalSettings::NegativeCurrency::Parentheses;
@@ -98,23 +96,17 @@ std::string FormatCurrency(double value)
 
 std::string FormatCurrency(const std::string& text) { return FormatCurrency(TextToDouble(text)); }
 
-std::string FormatPercentPattern(double value)
-{
+std::string FormatPercentPattern(double value) {
     std::string text = value < 0 ? "% -" : "% ";
     appendFixed(text, value, 2, "");
     return text;
 }
 
-std::string FormatPercentPattern(const std::string& text)
-{
-    return FormatPercentPattern(TextToDouble(text));
-}
+std::string FormatPercentPattern(const std::string& text) { return FormatPercentPattern(TextToDouble(text)); }
 
-std::int16_t DoubleToInteger(double value)
-{
-    const double rounded = std::nearbyint(value);   // the default rounding mode: ties to even
-    if (!(rounded >= std::numeric_limits<std::int16_t>::min()
-          && rounded <= std::numeric_limits<std::int16_t>::max())) {
+std::int16_t DoubleToInteger(double value) {
+    const double rounded = std::nearbyint(value);  // the default rounding mode: ties to even
+    if (!(rounded >= std::numeric_limits<std::int16_t>::min() && rounded <= std::numeric_limits<std::int16_t>::max())) {
         throw RunTimeError::overflow();
     }
     return static_cast<std::int16_t>(rounded);

@@ -14,7 +14,7 @@ std::string IntegerToText(std::int16_t value);
 // The "Currency" format: rounded half away from zero to the currency decimals, grouped, with
 // the currency symbol and the negative form of the current regional settings.
 std::string FormatCurrency(double value);
-std::string FormatCurrency(const std::string& text);   // the text is read with TextToDouble
+std::string FormatCurrency(const std::string& text);  // the text is read with TextToDouble
 
 // The pattern "% #0.00": "% " and the value with two decimals, ungrouped, not scaled.
 std::string FormatPercentPattern(double value);

@@ -4,8 +4,7 @@ namespace orvanta {
 
 RegionalSettings RegionalSettings::unitedStates() { return {}; }
 
-RegionalSettings RegionalSettings::germany()
-{
+RegionalSettings RegionalSettings::germany() {
     RegionalSettings settings;
     settings.decimalSeparator = ",";
     settings.groupSeparator = ".";
@@ -17,8 +16,7 @@ RegionalSettings RegionalSettings::germany()
 }
 
 namespace {
-RegionalSettings& settingInForce()
-{
+RegionalSettings& settingInForce() {
     static RegionalSettings settings;
     return settings;
 }

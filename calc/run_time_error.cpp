@@ -2,8 +2,7 @@
 
 namespace orvanta {
 
-RunTimeError::RunTimeError(int number, const std::string& message)
-    : std::runtime_error(message), number_(number) {}
+RunTimeError::RunTimeError(int number, const std::string& message) : std::runtime_error(message), number_(number) {}
 
 int RunTimeError::number() const { return number_; }
 

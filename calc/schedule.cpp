@@ -11,31 +11,25 @@ namespace orvanta {
 
 namespace {
 
-double MonthlyRate(const std::string& rate)
-{
-    return CheckedQuotient(CheckedQuotient(TextToDouble(rate), 100), 12);
-}
+double MonthlyRate(const std::string& rate) { return CheckedQuotient(CheckedQuotient(TextToDouble(rate), 100), 12); }
 
 double Months(const std::string& terms) { return CheckedProduct(TextToDouble(terms), 12); }
 
 // 1 - (1 + r)^-nper. Through log1p and expm1 where the logarithm exists, so that a tiny rate
 // still counts instead of vanishing in 1 + r and leaving a zero divisor.
-double AnnuityDiscount(double r, double nper)
-{
+double AnnuityDiscount(double r, double nper) {
     if (r > -1) return -Checked(std::expm1(CheckedProduct(-nper, std::log1p(r))));
     return CheckedDifference(1, CheckedPower(1 + r, -nper));
 }
 
 // The level payment that repays the present value pv (negative for money received) in nper
 // periods at rate r, paid at the end of each period.
-double AnnuityPayment(double r, double nper, double pv)
-{
+double AnnuityPayment(double r, double nper, double pv) {
     if (r == 0) return CheckedQuotient(-pv, nper);
     return CheckedQuotient(CheckedProduct(-pv, r), AnnuityDiscount(r, nper));
 }
 
-std::string MonthRow(int month, float payment, float interest, float principal, float balance)
-{
+std::string MonthRow(int month, float payment, float interest, float principal, float balance) {
     std::string row = IntegerToText(static_cast<std::int16_t>(month));
     row += '\t';
     row += FormatCurrency(payment);
@@ -50,9 +44,8 @@ std::string MonthRow(int month, float payment, float interest, float principal, 
 
 }  // namespace
 
-void CalculateSchedule(const std::string& amount, const std::string& rate,
-                       const std::string& terms, ScheduleView& view)
-{
+void CalculateSchedule(const std::string& amount, const std::string& rate, const std::string& terms,
+                       ScheduleView& view) {
     std::string balanceText = amount;
     const double pv = -TextToDouble(amount);
     const double nper = Months(terms);

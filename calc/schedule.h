@@ -6,17 +6,17 @@ namespace orvanta {
 
 enum class SummaryLabel { Amount, Rate, Terms, Payment };
 
-class ScheduleView {   // what the calculation writes into; the result window implements it
+class ScheduleView {  // what the calculation writes into; the result window implements it
 public:
     virtual ~ScheduleView() = default;
     virtual void setCaption(SummaryLabel label, const std::string& text) = 0;
-    virtual void AddItem(const std::string& item) = 0;   // one grid row, fields separated by TAB
+    virtual void AddItem(const std::string& item) = 0;  // one grid row, fields separated by TAB
     virtual void setFixedRows(int rows) = 0;
 };
 
 // Writes the summary captions and every schedule row for one loan into the view.
 // Throws RunTimeError on a conversion or arithmetic fault; the view may then hold partial rows.
-void CalculateSchedule(const std::string& amount, const std::string& rate,
-                       const std::string& terms, ScheduleView& view);
+void CalculateSchedule(const std::string& amount, const std::string& rate, const std::string& terms,
+                       ScheduleView& view);
 
 }  // namespace orvanta

@@ -23,11 +23,9 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // Walks over the entry text once, collecting the number in the plain form that from_chars reads.
 class EntryReader {
 public:
-    EntryReader(std::string_view text, const RegionalSettings& settings)
-        : text_(text), settings_(settings) {}
+    EntryReader(std::string_view text, const RegionalSettings& settings) : text_(text), settings_(settings) {}
 
-    ReadResult read()
-    {
+    ReadResult read() {
         skipBlanks();
         const bool parenthesised = skip("(");
         skipBlanks();
@@ -35,7 +33,7 @@ public:
         skipBlanks();
         const bool symbolBefore = skipCurrencySymbol();
         skipBlanks();
-        if (symbolBefore && !negative) {   // "$-5" as well as "-$5"
+        if (symbolBefore && !negative) {  // "$-5" as well as "-$5"
             negative = readSign();
             skipBlanks();
         }
@@ -55,30 +53,26 @@ public:
     }
 
 private:
-    bool skip(std::string_view token)
-    {
+    bool skip(std::string_view token) {
         if (token.empty() || text_.substr(pos_, token.size()) != token) return false;
         pos_ += token.size();
         return true;
     }
 
     // Plain blanks, tabs, and the no-break spaces that locales put in money amounts.
-    void skipBlanks()
-    {
+    void skipBlanks() {
         while (skip(" ") || skip("\t") || skip("\u00A0") || skip("\u202F")) {}
     }
 
     bool skipCurrencySymbol() { return skip(settings_.currencySymbol); }
 
-    bool readSign()
-    {
+    bool readSign() {
         if (skip("+")) return false;
         return skip("-");
     }
 
     // Integer digits, grouped by threes after a first group of one to three, then a fraction.
-    bool readDigitsAndFraction()
-    {
+    bool readDigitsAndFraction() {
         const int leading = readDigitRun();
         if (leading > 0 && leading <= 3) {
             while (nextIsGroupedDigits()) {
@@ -94,16 +88,14 @@ private:
         return hasInteger;
     }
 
-    bool nextIsGroupedDigits() const
-    {
+    bool nextIsGroupedDigits() const {
         const std::string& separator = settings_.groupSeparator;
         if (separator.empty() || text_.substr(pos_, separator.size()) != separator) return false;
         const std::size_t after = pos_ + separator.size();
         return after < text_.size() && isDigit(text_[after]);
     }
 
-    int readDigitRun()
-    {
+    int readDigitRun() {
         int length = 0;
         while (pos_ < text_.size() && isDigit(text_[pos_])) {
             digits_ += text_[pos_++];
@@ -112,20 +104,20 @@ private:
         return length;
     }
 
-    bool readExponent()
-    {
+    bool readExponent() {
         if (pos_ >= text_.size()) return true;
         const char marker = text_[pos_];
         if (marker != 'E' && marker != 'e' && marker != 'D' && marker != 'd') return true;
         ++pos_;
         digits_ += 'e';
-        if (skip("-")) digits_ += '-';
-        else skip("+");
+        if (skip("-"))
+            digits_ += '-';
+        else
+            skip("+");
         return readDigitRun() > 0;
     }
 
-    ReadResult convert(bool negative) const
-    {
+    ReadResult convert(bool negative) const {
         double value = 0;
         const char* first = digits_.data();
         const char* last = first + digits_.size();
@@ -140,8 +132,7 @@ private:
 
     // from_chars reports overflow and underflow alike: tell them apart by the decimal
     // magnitude of the text, the power of ten just above its first significant digit.
-    bool isOverflow() const
-    {
+    bool isOverflow() const {
         const std::size_t exponentAt = digits_.find('e');
         const std::string_view mantissa = std::string_view(digits_).substr(0, exponentAt);
         long long exponent = 0;
@@ -153,7 +144,7 @@ private:
         const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
         const std::size_t firstSignificant = mantissa.find_first_of("123456789");
         long long magnitude = static_cast<long long>(point) - static_cast<long long>(firstSignificant);
-        if (firstSignificant > point) ++magnitude;   // the point itself is no digit
+        if (firstSignificant > point) ++magnitude;  // the point itself is no digit
         constexpr long long farBeyondRange = 1'000'000'000;
         return std::clamp(exponent, -farBeyondRange, farBeyondRange) + magnitude > 0;
     }
@@ -166,8 +157,7 @@ private:
 
 }  // namespace
 
-double TextToDouble(std::string_view text)
-{
+double TextToDouble(std::string_view text) {
     const ReadResult result = EntryReader(text, currentRegionalSettings()).read();
     switch (result.reading) {
     case Reading::Number: return result.value;
@@ -177,8 +167,7 @@ double TextToDouble(std::string_view text)
     throw RunTimeError::typeMismatch();
 }
 
-bool IsNumeric(std::string_view text)
-{
+bool IsNumeric(std::string_view text) {
     return EntryReader(text, currentRegionalSettings()).read().reading == Reading::Number;
 }
 

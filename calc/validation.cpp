@@ -4,8 +4,7 @@
 
 namespace orvanta {
 
-bool ValidateData(const std::string& amount, const std::string& rate, const std::string& terms)
-{
+bool ValidateData(const std::string& amount, const std::string& rate, const std::string& terms) {
     if (amount.empty() || rate.empty() || terms.empty()) return false;
     return IsNumeric(amount) && IsNumeric(rate) && IsNumeric(terms);
 }

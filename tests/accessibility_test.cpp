@@ -29,7 +29,7 @@ using Accessibility = ProgramTest;
 
 TEST_F(Accessibility, EveryControlOfTheThreeWindowsHasAName) {
     expectEveryControlSpoken(entry());
-    EXPECT_EQ(spokenName(entry().txtAmount), "Amount");   // a text box by the label above it
+    EXPECT_EQ(spokenName(entry().txtAmount), "Amount");  // a text box by the label above it
 
     type("100000", "6", "30");
     click(entry().cmdCalculate);

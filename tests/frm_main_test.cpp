@@ -14,7 +14,7 @@ class EntryWindow : public ProgramTest {
 protected:
     void SetUp() override {
         ProgramTest::SetUp();
-        entry().activateWindow();   // the offscreen platform gives no window back the focus by itself
+        entry().activateWindow();  // the offscreen platform gives no window back the focus by itself
         ASSERT_TRUE(QTest::qWaitForWindowActive(&entry()));
     }
 
@@ -34,7 +34,7 @@ protected:
 
 TEST_F(EntryWindow, FocusStartsInTheAmountAndTabGoesRoundTheEntriesAndButtons) {
     EXPECT_EQ(focused(), entry().txtAmount);
-    const std::vector<QWidget*> round = {entry().txtRate, entry().txtTerms, entry().cmdCalculate,
+    const std::vector<QWidget*> round = {entry().txtRate, entry().txtTerms,   entry().cmdCalculate,
                                          entry().cmdExit, entry().cmdCredits, entry().txtAmount};
     for (QWidget* expected : round) {
         QTest::keyClick(focused(), Qt::Key_Tab);
@@ -84,7 +84,7 @@ TEST_F(EntryWindow, UnusableEntriesAreRefusedWithTheMessageAndLeftAsTyped) {
 
 TEST_F(EntryWindow, EnterInTheTermsIsNextAndStillReachesTheTextBox) {
     QSignalSpy enterReachedTerms(entry().txtTerms, &QLineEdit::returnPressed);
-    pressKey(*entry().txtTerms, Qt::Key_Return);   // all empty: refused, as a click would be
+    pressKey(*entry().txtTerms, Qt::Key_Return);  // all empty: refused, as a click would be
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].prompt, invalidDataMessage);
     EXPECT_EQ(enterReachedTerms.count(), 1);

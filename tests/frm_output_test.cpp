@@ -7,12 +7,12 @@
 #include "ui/schedule_grid.h"
 #include "ui/twips.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <vector>
 
@@ -87,8 +87,8 @@ TEST_F(ResultWindow, TitleHasAGreyShadowBeneathIt) {
     EXPECT_EQ(shadow->palette().color(QPalette::WindowText), QColor(128, 128, 128));
     EXPECT_EQ(shadow->pos() - title->pos(), QPoint(twips(60), twips(45)));
     EXPECT_EQ(inTwips(title).topLeft(), QPoint(3240, 240));
-    EXPECT_EQ(title->size(), title->sizeHint());   // the size follows the text
-    EXPECT_LT(w.children().indexOf(shadow), w.children().indexOf(title));   // drawn beneath
+    EXPECT_EQ(title->size(), title->sizeHint());                           // the size follows the text
+    EXPECT_LT(w.children().indexOf(shadow), w.children().indexOf(title));  // drawn beneath
 }
 
 TEST_F(ResultWindow, PictureStandsAtItsOwnSize) {

@@ -1,12 +1,12 @@
-#include "ui/clickable_frame.h"
 #include "ui/frm_splash.h"
+#include "ui/clickable_frame.h"
 #include "ui/twips.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -75,7 +75,7 @@ TEST_F(CreditsWindow, IsCentredTakesNoFocusAndDrawsTheTitleOnItsShadowAndTheHint
         for (QWidget* control : splash.findChildren<QWidget*>())
             EXPECT_EQ(control->focusPolicy(), Qt::NoFocus) << control->objectName().toStdString();
 
-        const QObjectList& stack = splash.Frame1->children();   // bottom to top
+        const QObjectList& stack = splash.Frame1->children();  // bottom to top
         EXPECT_GT(stack.indexOf(splash.lblProductName[0]), stack.indexOf(splash.lblProductName[1]));
         EXPECT_GT(stack.indexOf(splash.Label1), stack.indexOf(splash.imgOrvanta));
         EXPECT_EQ(splash.lblProductName[1]->pos() - splash.lblProductName[0]->pos(), QPoint(3, 3));

@@ -15,8 +15,7 @@ namespace {
 class CheckingView : public ScheduleView {
 public:
     void setCaption(SummaryLabel, const std::string& text) override { check(text); }
-    void AddItem(const std::string& item) override
-    {
+    void AddItem(const std::string& item) override {
         check(item);
         const auto tabs = std::count(item.begin(), item.end(), '\t');
         EXPECT_EQ(tabs, rows < 2 ? 5 : 4) << item;
@@ -27,8 +26,7 @@ public:
     int rows = 0;
 
 private:
-    static void check(const std::string& text)
-    {
+    static void check(const std::string& text) {
         EXPECT_EQ(text.find("inf"), std::string::npos) << text;
         EXPECT_EQ(text.find("nan"), std::string::npos) << text;
     }
@@ -40,8 +38,7 @@ public:
     explicit HostileText(unsigned seed) : random_(seed) {}
 
     // Half of the texts are well-formed numbers, some of them with a piece put in somewhere.
-    std::string next()
-    {
+    std::string next() {
         if (chance(2)) return pieces();
         std::string text = number();
         if (chance(3)) text.insert(pick(text.size() + 1), pieces());
@@ -49,21 +46,16 @@ public:
     }
 
     // Mostly short terms, so that most schedules run to their end.
-    std::string nextTerms()
-    {
+    std::string nextTerms() {
         if (chance(4)) return next();
         return std::to_string(static_cast<double>(pick(81)) / 4 - 10);
     }
 
 private:
     bool chance(int oneIn) { return pick(static_cast<std::size_t>(oneIn)) == 0; }
-    std::size_t pick(std::size_t count)
-    {
-        return std::uniform_int_distribution<std::size_t>(0, count - 1)(random_);
-    }
+    std::size_t pick(std::size_t count) { return std::uniform_int_distribution<std::size_t>(0, count - 1)(random_); }
 
-    std::string number()
-    {
+    std::string number() {
         static const std::vector<std::string> signs = {"", "", "-", "+", "$", "-$", "("};
         const std::string sign = signs[pick(signs.size())];
         std::string text = sign;
@@ -88,13 +80,41 @@ private:
         return text;
     }
 
-    std::string pieces()
-    {
-        static const std::vector<std::string> all = {
-            "0", "1", "5", "9", "12", "999", ",", ".", "-", "+", "(", ")", "$", "E", "e", "D",
-            "E+", "E-", " ", "\t", "\u00A0", "\u20AC", "a", "x", "\xff", std::string(1, '\0'),
-            "000000000000000000000000000001", "99999999999999999999999999999999999999",
-            "E99999999999999999999", "E-99999999999999999999", "E308", "E-320", "1,000", "3.5"};
+    std::string pieces() {
+        static const std::vector<std::string> all = {"0",
+                                                     "1",
+                                                     "5",
+                                                     "9",
+                                                     "12",
+                                                     "999",
+                                                     ",",
+                                                     ".",
+                                                     "-",
+                                                     "+",
+                                                     "(",
+                                                     ")",
+                                                     "$",
+                                                     "E",
+                                                     "e",
+                                                     "D",
+                                                     "E+",
+                                                     "E-",
+                                                     " ",
+                                                     "\t",
+                                                     "\u00A0",
+                                                     "\u20AC",
+                                                     "a",
+                                                     "x",
+                                                     "\xff",
+                                                     std::string(1, '\0'),
+                                                     "000000000000000000000000000001",
+                                                     "99999999999999999999999999999999999999",
+                                                     "E99999999999999999999",
+                                                     "E-99999999999999999999",
+                                                     "E308",
+                                                     "E-320",
+                                                     "1,000",
+                                                     "3.5"};
         std::string text;
         for (std::size_t length = pick(9); length > 0; --length) {
             text += chance(10) ? std::string(1, static_cast<char>(pick(256))) : all[pick(all.size())];
@@ -105,8 +125,7 @@ private:
     std::mt19937 random_;
 };
 
-TEST(HostileInput, NumericTestAgreesWithConversion)
-{
+TEST(HostileInput, NumericTestAgreesWithConversion) {
     HostileText texts(20261208);
     for (int i = 0; i < 20000; ++i) {
         const std::string text = texts.next();
@@ -121,8 +140,7 @@ TEST(HostileInput, NumericTestAgreesWithConversion)
     }
 }
 
-TEST(HostileInput, EveryEntryValidatesOrSchedulesOrStopsWithARunTimeError)
-{
+TEST(HostileInput, EveryEntryValidatesOrSchedulesOrStopsWithARunTimeError) {
     HostileText texts(1208);
     int schedules = 0;
     int runTimeErrors = 0;

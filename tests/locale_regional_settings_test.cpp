@@ -1,31 +1,28 @@
 #include "ui/locale_regional_settings.h"
 
-#include <QLocale>
 #include <gtest/gtest.h>
+#include <QLocale>
 
 namespace orvanta {
 namespace {
 
 using Negative = RegionalSettings::NegativeCurrency;
 
-TEST(LocaleRegionalSettings, UnitedStatesAndGermanyMatchTheCalculationsOwnSettings)
-{
+TEST(LocaleRegionalSettings, UnitedStatesAndGermanyMatchTheCalculationsOwnSettings) {
     EXPECT_EQ(regionalSettingsFor(QLocale("en_US")), RegionalSettings::unitedStates());
     EXPECT_EQ(regionalSettingsFor(QLocale("de_DE")), RegionalSettings::germany());
 }
 
-TEST(LocaleRegionalSettings, CAndPosixStandForUnitedStates)
-{
+TEST(LocaleRegionalSettings, CAndPosixStandForUnitedStates) {
     EXPECT_EQ(regionalSettingsFor(QLocale::c()), RegionalSettings::unitedStates());
     EXPECT_EQ(regionalSettingsFor(QLocale("POSIX")), RegionalSettings::unitedStates());
 }
 
-TEST(LocaleRegionalSettings, SymbolPlacementSpacingAndNegativeFormFollowTheLocale)
-{
+TEST(LocaleRegionalSettings, SymbolPlacementSpacingAndNegativeFormFollowTheLocale) {
     const RegionalSettings dutch = regionalSettingsFor(QLocale("nl_NL"));
     EXPECT_EQ(dutch.currencySymbol, "\u20AC");
     EXPECT_TRUE(dutch.currencySymbolFirst);
-    EXPECT_TRUE(dutch.currencySymbolSpaced);   // "€ 1.234,50", the blank being a no-break space
+    EXPECT_TRUE(dutch.currencySymbolSpaced);  // "€ 1.234,50", the blank being a no-break space
     EXPECT_EQ(dutch.negativeCurrency, Negative::Parentheses);
 
     const RegionalSettings swiss = regionalSettingsFor(QLocale("de_CH"));
@@ -41,8 +38,7 @@ TEST(LocaleRegionalSettings, SymbolPlacementSpacingAndNegativeFormFollowTheLocal
     EXPECT_FALSE(british.currencySymbolSpaced);
 }
 
-TEST(LocaleRegionalSettings, CurrencyDecimalsAreThoseTheLocaleWrites)
-{
+TEST(LocaleRegionalSettings, CurrencyDecimalsAreThoseTheLocaleWrites) {
     EXPECT_EQ(regionalSettingsFor(QLocale("en_US")).currencyDecimals, 2);
     EXPECT_EQ(regionalSettingsFor(QLocale("ja_JP")).currencyDecimals, 0);
 }

@@ -101,8 +101,10 @@ TEST_F(Navigation, ExitAndTheEntryWindowsCloseBoxChangeNothingOnNoAndEndOnYes) {
         SCOPED_TRACE(byCloseBox ? "close box" : "Exit");
         const auto leave = [&] {
             boxes.clear();
-            if (byCloseBox) entry().close();
-            else click(entry().cmdExit);
+            if (byCloseBox)
+                entry().close();
+            else
+                click(entry().cmdExit);
             settle();
             expectOneExitQuestion();
         };
@@ -185,7 +187,7 @@ TEST_F(Navigation, ExitFromTheResultWindowAsksOnceAndEndsOnYesOnly) {
     boxes.clear();
     answers = {MsgBoxAnswer::Yes};
     click(result().cmdExit);
-    expectOneExitQuestion();   // the hidden entry window does not ask as well
+    expectOneExitQuestion();  // the hidden entry window does not ask as well
     EXPECT_EQ(ends, 1);
 }
 

@@ -10,8 +10,7 @@
 namespace orvanta {
 namespace {
 
-TEST(SingleToText, ShortestFormWithSevenDigits)
-{
+TEST(SingleToText, ShortestFormWithSevenDigits) {
     EXPECT_EQ(SingleToText(99900.453125f), "99900.45");
     EXPECT_EQ(SingleToText(0.5f), "0.5");
     EXPECT_EQ(SingleToText(100.0f), "100");
@@ -23,11 +22,10 @@ TEST(SingleToText, ShortestFormWithSevenDigits)
     EXPECT_EQ(SingleToText(0.0001f), "0.0001");
     EXPECT_EQ(SingleToText(0.00001f), "1E-05");
     EXPECT_EQ(SingleToText(FLT_MAX), "3.402823E+38");
-    EXPECT_EQ(SingleToText(0.1f), "0.1");   // 0.100000001490116... to 7 digits
+    EXPECT_EQ(SingleToText(0.1f), "0.1");  // 0.100000001490116... to 7 digits
 }
 
-TEST(DoubleToText, FifteenDigits)
-{
+TEST(DoubleToText, FifteenDigits) {
     EXPECT_EQ(DoubleToText(360), "360");
     EXPECT_EQ(DoubleToText(0.1 * 12), "1.2");
     EXPECT_EQ(DoubleToText(1.0 / 3), "0.333333333333333");
@@ -36,32 +34,28 @@ TEST(DoubleToText, FifteenDigits)
     EXPECT_EQ(DoubleToText(-1e300), "-1E+300");
 }
 
-TEST(IntegerToText, PlainDigits)
-{
+TEST(IntegerToText, PlainDigits) {
     EXPECT_EQ(IntegerToText(0), "0");
     EXPECT_EQ(IntegerToText(32767), "32767");
     EXPECT_EQ(IntegerToText(-32768), "-32768");
 }
 
-TEST(Currency, UnitedStates)
-{
+TEST(Currency, UnitedStates) {
     EXPECT_EQ(FormatCurrency(1234.5), "$1,234.50");
     EXPECT_EQ(FormatCurrency(-1234.5), "($1,234.50)");
     EXPECT_EQ(FormatCurrency(-0.004), "($0.00)");
     EXPECT_EQ(FormatCurrency(0.0), "$0.00");
-    EXPECT_EQ(FormatCurrency(999.995), "$1,000.00");   // the double lies just above ...995
-    EXPECT_EQ(FormatCurrency(1.005), "$1.00");         // ... and here just below ...005
-    EXPECT_EQ(FormatCurrency(0.125), "$0.13");         // an exact tie goes away from zero
+    EXPECT_EQ(FormatCurrency(999.995), "$1,000.00");  // the double lies just above ...995
+    EXPECT_EQ(FormatCurrency(1.005), "$1.00");        // ... and here just below ...005
+    EXPECT_EQ(FormatCurrency(0.125), "$0.13");        // an exact tie goes away from zero
     EXPECT_EQ(FormatCurrency(-0.125), "($0.13)");
     EXPECT_EQ(FormatCurrency(92920.125f), "$92,920.13");
     EXPECT_EQ(FormatCurrency(std::string("100000")), "$100,000.00");
     EXPECT_EQ(FormatCurrency(1e20), "$100,000,000,000,000,000,000.00");
-    EXPECT_EQ(FormatCurrency(static_cast<double>(FLT_MAX)),
-              "$340,282,346,638,528,859,811,704,183,484,516,925,440.00");
+    EXPECT_EQ(FormatCurrency(static_cast<double>(FLT_MAX)), "$340,282,346,638,528,859,811,704,183,484,516,925,440.00");
 }
 
-TEST(Currency, GermanyAndReadingItBack)
-{
+TEST(Currency, GermanyAndReadingItBack) {
     setRegionalSettings(RegionalSettings::germany());
     EXPECT_EQ(FormatCurrency(1234.5), "1.234,50 \u20AC");
     EXPECT_EQ(FormatCurrency(-1234.5), "-1.234,50 \u20AC");
@@ -78,22 +72,20 @@ TEST(Currency, GermanyAndReadingItBack)
     }
 }
 
-TEST(Currency, OtherLayouts)
-{
+TEST(Currency, OtherLayouts) {
     RegionalSettings yen{.currencySymbol = "\u00A5",
                          .currencyDecimals = 0,
                          .negativeCurrency = RegionalSettings::NegativeCurrency::LeadingMinus};
     setRegionalSettings(yen);
     EXPECT_EQ(FormatCurrency(1234.5), "\u00A51,235");
     EXPECT_EQ(FormatCurrency(-0.4), "-\u00A50");
-    yen.currencyDecimals = -1;   // a broken locale must not break the format
+    yen.currencyDecimals = -1;  // a broken locale must not break the format
     setRegionalSettings(yen);
     EXPECT_EQ(FormatCurrency(12.5), "\u00A513");
     setRegionalSettings(RegionalSettings::unitedStates());
 }
 
-TEST(PercentPattern, TwoDecimalsUngroupedAndUnscaled)
-{
+TEST(PercentPattern, TwoDecimalsUngroupedAndUnscaled) {
     EXPECT_EQ(FormatPercentPattern(6), "% 6.00");
     EXPECT_EQ(FormatPercentPattern(500), "% 500.00");
     EXPECT_EQ(FormatPercentPattern(1234567.891), "% 1234567.89");
@@ -102,8 +94,7 @@ TEST(PercentPattern, TwoDecimalsUngroupedAndUnscaled)
     EXPECT_EQ(FormatPercentPattern(std::string("6.5")), "% 6.50");
 }
 
-TEST(DoubleToInteger, RoundsHalfToEvenWithinSixteenBits)
-{
+TEST(DoubleToInteger, RoundsHalfToEvenWithinSixteenBits) {
     EXPECT_EQ(DoubleToInteger(2.5), 2);
     EXPECT_EQ(DoubleToInteger(3.5), 4);
     EXPECT_EQ(DoubleToInteger(-2.5), -2);

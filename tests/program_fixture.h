@@ -9,11 +9,11 @@
 #include "ui/program_end.h"
 #include "ui/start_up.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
@@ -43,7 +43,7 @@ protected:
         EXPECT_TRUE(answers.empty()) << "a queued answer was never asked for";
         if (isLoaded<frmOutput>()) windowInstance<frmOutput>().Unload();
         if (isLoaded<frmMain>()) {
-            answers = {MsgBoxAnswer::Yes};   // the entry window's Unload asks before it goes
+            answers = {MsgBoxAnswer::Yes};  // the entry window's Unload asks before it goes
             windowInstance<frmMain>().Unload();
         }
         settle();
@@ -75,10 +75,10 @@ protected:
         return {entry().txtAmount->text(), entry().txtRate->text(), entry().txtTerms->text()};
     }
 
-    std::vector<MessageBoxRequest> boxes;   // every message box, in order
-    std::deque<int> answers;                // answers to give to Yes/No boxes, in order
-    int ends = 0;                           // calls of End
-    std::function<void(Window&)> whileModal;   // runs inside the next modal wait instead of a key
+    std::vector<MessageBoxRequest> boxes;     // every message box, in order
+    std::deque<int> answers;                  // answers to give to Yes/No boxes, in order
+    int ends = 0;                             // calls of End
+    std::function<void(Window&)> whileModal;  // runs inside the next modal wait instead of a key
 
 private:
     int answer(const MessageBoxRequest& box) {

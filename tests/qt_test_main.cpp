@@ -2,8 +2,8 @@
 // program's fonts. Windows are drawn offscreen unless a platform is chosen.
 #include "ui/fonts.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -13,8 +13,7 @@ class RecordingView : public ScheduleView {
 public:
     void setCaption(SummaryLabel label, const std::string& text) override { captions[label] = text; }
     void AddItem(const std::string& item) override { items.push_back(item); }
-    void setFixedRows(int rows) override
-    {
+    void setFixedRows(int rows) override {
         fixedRows = rows;
         itemsWhenFixed = items.size();
     }

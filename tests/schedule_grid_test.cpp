@@ -3,6 +3,7 @@
 #include "calc/run_time_error.h"
 #include "tests/qt_print.h"
 
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -11,7 +12,6 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace orvanta {
 namespace {
@@ -67,7 +67,7 @@ TEST(ScheduleGridItems, FieldsPastTheLastColumnAreDroppedAndColsNeverChanges) {
 TEST(ScheduleGridFixedCells, FixedRowSetAfterTwoRowsBecomesTheHeader) {
     ScheduleGrid grid;
     fillSchedule(grid, 3);
-    grid.show();   // views learn of the rows
+    grid.show();  // views learn of the rows
     const QAbstractItemModel& model = *grid.model();
 
     EXPECT_EQ(grid.FixedRows(), 1);
@@ -160,7 +160,7 @@ TEST_F(ShownGrid, CellsAreReadOnly) {
     QTest::keyClicks(&grid, "99");
     QTest::keyClick(&grid, Qt::Key_Return);
     QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(grid.model()->index(1, 0)).center());
-    EXPECT_TRUE(grid.findChildren<QLineEdit*>().isEmpty());   // no editor opened
+    EXPECT_TRUE(grid.findChildren<QLineEdit*>().isEmpty());  // no editor opened
     EXPECT_EQ(grid.cellText(2, 1), "$10.00");
 }
 
@@ -204,7 +204,7 @@ TEST_F(ShownGrid, ColoursOfCellsLinesFixedCellsAndEmptyArea) {
     const auto colourAt = [&](QPoint inGrid) { return QColor(image.pixel(inGrid)); };
     const QPoint viewport = grid.viewport()->geometry().topLeft();
 
-    const QRect cell = grid.visualRect(grid.model()->index(0, 1));   // an empty ordinary cell
+    const QRect cell = grid.visualRect(grid.model()->index(0, 1));  // an empty ordinary cell
     EXPECT_EQ(colourAt(viewport + cell.center()), grid.palette().color(QPalette::Base));
     EXPECT_EQ(colourAt(viewport + QPoint(cell.right() + 1, cell.center().y())), QColor(192, 192, 192));
 

@@ -8,8 +8,7 @@
 namespace orvanta {
 namespace {
 
-RecordingView Schedule(const std::string& amount, const std::string& rate, const std::string& terms)
-{
+RecordingView Schedule(const std::string& amount, const std::string& rate, const std::string& terms) {
     RecordingView view;
     CalculateSchedule(amount, rate, terms, view);
     return view;
@@ -17,8 +16,7 @@ RecordingView Schedule(const std::string& amount, const std::string& rate, const
 
 std::string Month(const RecordingView& view, int month) { return view.items.at(month + 1); }
 
-TEST(WorkedExample, SummaryCaptions)
-{
+TEST(WorkedExample, SummaryCaptions) {
     const RecordingView view = Schedule("100000", "6", "30");
     EXPECT_EQ(view.captions.at(SummaryLabel::Amount), "$100,000.00");
     EXPECT_EQ(view.captions.at(SummaryLabel::Rate), "% 6.00");
@@ -26,8 +24,7 @@ TEST(WorkedExample, SummaryCaptions)
     EXPECT_EQ(view.captions.at(SummaryLabel::Payment), "$599.55/mo");
 }
 
-TEST(WorkedExample, HeaderOpeningRowAndFixedRow)
-{
+TEST(WorkedExample, HeaderOpeningRowAndFixedRow) {
     const RecordingView view = Schedule("100000", "6", "30");
     ASSERT_EQ(view.items.size(), 362u);
     EXPECT_EQ(view.items[0], "Month\tPayment\tInterest\tPrinciple\tBalance\t");
@@ -36,8 +33,7 @@ TEST(WorkedExample, HeaderOpeningRowAndFixedRow)
     EXPECT_EQ(view.itemsWhenFixed, 2u);
 }
 
-TEST(WorkedExample, FirstMonthsCarryTheBalanceThroughItsText)
-{
+TEST(WorkedExample, FirstMonthsCarryTheBalanceThroughItsText) {
     const RecordingView view = Schedule("100000", "6", "30");
     EXPECT_EQ(Month(view, 1), "1\t$599.55\t% 500.00\t$99.55\t$99,900.45");
     // Month 2's interest is 99900.45 (the balance text, not the float) at 0.5 %.
@@ -46,24 +42,21 @@ TEST(WorkedExample, FirstMonthsCarryTheBalanceThroughItsText)
     EXPECT_EQ(Month(view, 360).substr(0, 4), "360\t");
 }
 
-TEST(WorkedExample, ExactBinaryTiesRoundAwayFromZero)
-{
+TEST(WorkedExample, ExactBinaryTiesRoundAwayFromZero) {
     const RecordingView view = Schedule("100000", "6", "30");
-    EXPECT_EQ(Month(view, 61).substr(Month(view, 61).rfind('\t') + 1), "$92,920.13");   // 92920.125
-    EXPECT_EQ(Month(view, 90).substr(Month(view, 90).rfind('\t') + 1), "$88,719.88");   // 88719.875
+    EXPECT_EQ(Month(view, 61).substr(Month(view, 61).rfind('\t') + 1), "$92,920.13");  // 92920.125
+    EXPECT_EQ(Month(view, 90).substr(Month(view, 90).rfind('\t') + 1), "$88,719.88");  // 88719.875
 }
 
-TEST(ScheduleLength, MonthCountRoundsHalfToEven)
-{
-    EXPECT_EQ(Schedule("1000", "5", "0.04").items.size(), 2u);   // 0.48 months
+TEST(ScheduleLength, MonthCountRoundsHalfToEven) {
+    EXPECT_EQ(Schedule("1000", "5", "0.04").items.size(), 2u);  // 0.48 months
     EXPECT_EQ(Schedule("1000", "5", "2.5").items.size(), 32u);
     EXPECT_EQ(Schedule("1000", "5", "0.125").items.size(), 4u);  // 1.5 months: 2
     EXPECT_EQ(Schedule("1000", "5", "0.375").items.size(), 6u);  // 4.5 months: 4
     EXPECT_EQ(Schedule("1000", "5", "2.5").captions.at(SummaryLabel::Terms), "2.5(30 months)");
 }
 
-TEST(ScheduleLength, LongestScheduleCompletesAndOneMoreMonthOverflows)
-{
+TEST(ScheduleLength, LongestScheduleCompletesAndOneMoreMonthOverflows) {
     // 32767 months: 2730.5833... years.
     const RecordingView longest = Schedule("100000", "6", "2730.58333333333");
     ASSERT_EQ(longest.items.size(), 32769u);
@@ -76,31 +69,27 @@ TEST(ScheduleLength, LongestScheduleCompletesAndOneMoreMonthOverflows)
     }
 }
 
-TEST(UnusualLoans, ZeroRateSplitsTheAmountEvenly)
-{
+TEST(UnusualLoans, ZeroRateSplitsTheAmountEvenly) {
     const RecordingView view = Schedule("1200", "0", "1");
     EXPECT_EQ(view.captions.at(SummaryLabel::Payment), "$100.00/mo");
     EXPECT_EQ(Month(view, 1), "1\t$100.00\t% 0.00\t$100.00\t$1,100.00");
     EXPECT_EQ(Month(view, 12), "12\t$100.00\t% 0.00\t$100.00\t$0.00");
 }
 
-TEST(UnusualLoans, NegativeAmountGivesNegativePayment)
-{
+TEST(UnusualLoans, NegativeAmountGivesNegativePayment) {
     const RecordingView view = Schedule("-100000", "6", "30");
     EXPECT_EQ(view.captions.at(SummaryLabel::Amount), "($100,000.00)");
     EXPECT_EQ(view.captions.at(SummaryLabel::Payment), "($599.55)/mo");
     EXPECT_EQ(Month(view, 1), "1\t($599.55)\t% -500.00\t($99.55)\t($99,900.45)");
 }
 
-TEST(UnusualLoans, TinyRateStillCounts)
-{
+TEST(UnusualLoans, TinyRateStillCounts) {
     // 1 + r equals 1 in doubles here; the payment must still be amount / months, not a fault.
     const RecordingView view = Schedule("36000", "1E-15", "30");
     EXPECT_EQ(view.captions.at(SummaryLabel::Payment), "$100.00/mo");
 }
 
-TEST(UnusualLoans, LargeBalanceIsCarriedThroughExponentText)
-{
+TEST(UnusualLoans, LargeBalanceIsCarriedThroughExponentText) {
     const RecordingView view = Schedule("1E+20", "12", "1");
     EXPECT_EQ(view.captions.at(SummaryLabel::Amount), "$100,000,000,000,000,000,000.00");
     ASSERT_EQ(view.items.size(), 14u);
@@ -108,8 +97,7 @@ TEST(UnusualLoans, LargeBalanceIsCarriedThroughExponentText)
     EXPECT_NE(Month(view, 2).find("\t% 921151187980386304.00\t"), std::string::npos) << Month(view, 2);
 }
 
-TEST(UnusualLoans, LocaleTextsThroughout)
-{
+TEST(UnusualLoans, LocaleTextsThroughout) {
     setRegionalSettings(RegionalSettings::germany());
     const RecordingView view = Schedule("100.000", "6,5", "30");
     setRegionalSettings(RegionalSettings::unitedStates());
@@ -126,15 +114,13 @@ struct FaultCase {
     int error;
 };
 
-void PrintTo(const FaultCase& fault, std::ostream* out)
-{
+void PrintTo(const FaultCase& fault, std::ostream* out) {
     *out << '"' << fault.amount << "\" \"" << fault.rate << "\" \"" << fault.terms << '"';
 }
 
 class RunTimeErrors : public ::testing::TestWithParam<FaultCase> {};
 
-TEST_P(RunTimeErrors, EndTheCalculation)
-{
+TEST_P(RunTimeErrors, EndTheCalculation) {
     const FaultCase& fault = GetParam();
     RecordingView view;
     try {
@@ -145,21 +131,19 @@ TEST_P(RunTimeErrors, EndTheCalculation)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faults, RunTimeErrors,
-    ::testing::Values(FaultCase{"100000", "6", "0", 11},    // the payment divides by zero
-                      FaultCase{"100000", "0", "0", 11},
-                      FaultCase{"0", "0", "0", 5},          // 0 / 0
-                      FaultCase{"1E39", "6", "30", 6},      // beyond a 32-bit float
-                      FaultCase{"100000", "6", "2731", 6},  // more than 32767 months
-                      FaultCase{"100000", "6", "-2731", 6},
-                      FaultCase{"100000", "6", "1E308", 6},
-                      FaultCase{"100000", "-1200", "30", 11},  // (1 + r) is zero
-                      FaultCase{"100000", "-1300", "0.1", 5},  // a negative base to a fractional power
-                      FaultCase{"abc", "6", "30", 13}, FaultCase{"100000", "6", "", 13}),
-    [](const ::testing::TestParamInfo<FaultCase>& info) {
-        return "Error" + std::to_string(info.param.error) + "_case" + std::to_string(info.index);
-    });
+INSTANTIATE_TEST_SUITE_P(Faults, RunTimeErrors,
+                         ::testing::Values(FaultCase{"100000", "6", "0", 11},  // the payment divides by zero
+                                           FaultCase{"100000", "0", "0", 11}, FaultCase{"0", "0", "0", 5},  // 0 / 0
+                                           FaultCase{"1E39", "6", "30", 6},      // beyond a 32-bit float
+                                           FaultCase{"100000", "6", "2731", 6},  // more than 32767 months
+                                           FaultCase{"100000", "6", "-2731", 6}, FaultCase{"100000", "6", "1E308", 6},
+                                           FaultCase{"100000", "-1200", "30", 11},  // (1 + r) is zero
+                                           FaultCase{"100000", "-1300", "0.1",
+                                                     5},  // a negative base to a fractional power
+                                           FaultCase{"abc", "6", "30", 13}, FaultCase{"100000", "6", "", 13}),
+                         [](const ::testing::TestParamInfo<FaultCase>& info) {
+                             return "Error" + std::to_string(info.param.error) + "_case" + std::to_string(info.index);
+                         });
 
 }  // namespace
 }  // namespace orvanta

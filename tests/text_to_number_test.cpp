@@ -9,8 +9,7 @@
 namespace orvanta {
 namespace {
 
-int ErrorNumberOf(const std::string& text)
-{
+int ErrorNumberOf(const std::string& text) {
     try {
         TextToDouble(text);
     } catch (const RunTimeError& error) {
@@ -19,8 +18,7 @@ int ErrorNumberOf(const std::string& text)
     return 0;
 }
 
-TEST(TextToDouble, ReadsTheNumberForms)
-{
+TEST(TextToDouble, ReadsTheNumberForms) {
     EXPECT_EQ(TextToDouble("100000"), 100000);
     EXPECT_EQ(TextToDouble(" 5 "), 5);
     EXPECT_EQ(TextToDouble("\t5\t"), 5);
@@ -36,11 +34,10 @@ TEST(TextToDouble, ReadsTheNumberForms)
     EXPECT_EQ(TextToDouble("1E3"), 1000);
     EXPECT_EQ(TextToDouble("1e-3"), 0.001);
     EXPECT_EQ(TextToDouble("2.5D+2"), 250);
-    EXPECT_EQ(TextToDouble("0.1"), 0.1);   // correctly rounded, as the compiler reads it
+    EXPECT_EQ(TextToDouble("0.1"), 0.1);  // correctly rounded, as the compiler reads it
 }
 
-TEST(TextToDouble, ReadsTheCurrencySymbolOnEitherSide)
-{
+TEST(TextToDouble, ReadsTheCurrencySymbolOnEitherSide) {
     EXPECT_EQ(TextToDouble("$100,000"), 100000);
     EXPECT_EQ(TextToDouble("100$"), 100);
     EXPECT_EQ(TextToDouble("-$5"), -5);
@@ -48,18 +45,16 @@ TEST(TextToDouble, ReadsTheCurrencySymbolOnEitherSide)
     EXPECT_EQ(TextToDouble("($1,234.50)"), -1234.5);
 }
 
-TEST(TextToDouble, RefusesWhatIsNoNumber)
-{
-    for (const char* text : {"", "   ", "abc", "12a", "a12", "1 2", "--5", "+-5", "(-5)", "(5", "5)",
-                             "1,00", "1,0000", ",100", "100,", "1000,000", ".", "$", "E5", "1E",
-                             "1E+", "1.2.3", "$$5", "5$$", "0x10", "inf", "nan", "1e5e5"}) {
+TEST(TextToDouble, RefusesWhatIsNoNumber) {
+    for (const char* text : {"",    "   ",   "abc",    "12a",  "a12",  "1 2",      "--5", "+-5",  "(-5)", "(5",
+                             "5)",  "1,00",  "1,0000", ",100", "100,", "1000,000", ".",   "$",    "E5",   "1E",
+                             "1E+", "1.2.3", "$$5",    "5$$",  "0x10", "inf",      "nan", "1e5e5"}) {
         EXPECT_FALSE(IsNumeric(text)) << '"' << text << '"';
         EXPECT_EQ(ErrorNumberOf(text), 13) << '"' << text << '"';
     }
 }
 
-TEST(TextToDouble, BeyondTheDoubleRangeOverflowsButTinyNumbersAreZero)
-{
+TEST(TextToDouble, BeyondTheDoubleRangeOverflowsButTinyNumbersAreZero) {
     EXPECT_EQ(ErrorNumberOf("1E309"), 6);
     EXPECT_EQ(ErrorNumberOf("-1E309"), 6);
     EXPECT_EQ(ErrorNumberOf("1E99999999999999999999999"), 6);
@@ -72,14 +67,13 @@ TEST(TextToDouble, BeyondTheDoubleRangeOverflowsButTinyNumbersAreZero)
     EXPECT_EQ(TextToDouble("0E99999"), 0);
 }
 
-TEST(TextToDouble, FollowsTheRegionalSettings)
-{
+TEST(TextToDouble, FollowsTheRegionalSettings) {
     setRegionalSettings(RegionalSettings::germany());
     EXPECT_EQ(TextToDouble("100.000"), 100000);
     EXPECT_EQ(TextToDouble("6,5"), 6.5);
     EXPECT_EQ(TextToDouble("1.234,50 \u20AC"), 1234.5);
     EXPECT_EQ(TextToDouble("-1.234,50\u00A0\u20AC"), -1234.5);
-    EXPECT_FALSE(IsNumeric("6.5"));   // a group of one digit: not a German number
+    EXPECT_FALSE(IsNumeric("6.5"));  // a group of one digit: not a German number
     EXPECT_FALSE(IsNumeric("$5"));
     setRegionalSettings(RegionalSettings::unitedStates());
     EXPECT_FALSE(IsNumeric("6,5"));

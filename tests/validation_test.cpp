@@ -5,16 +5,14 @@
 namespace orvanta {
 namespace {
 
-TEST(ValidateData, AcceptsNumbersOfAnySizeAndSign)
-{
+TEST(ValidateData, AcceptsNumbersOfAnySizeAndSign) {
     EXPECT_TRUE(ValidateData("100000", "6.5", "30"));
     EXPECT_TRUE(ValidateData(" 5 ", "0", "-5"));
     EXPECT_TRUE(ValidateData("$100,000", "(5)", "2.5"));
     EXPECT_TRUE(ValidateData("1,000", "1E3", "0"));
 }
 
-TEST(ValidateData, RefusesAnEmptyOrNonNumericEntryWhereverItStands)
-{
+TEST(ValidateData, RefusesAnEmptyOrNonNumericEntryWhereverItStands) {
     const std::string good = "30";
     for (const std::string bad : {"", "   ", "12a", "abc", "1E309"}) {
         EXPECT_FALSE(ValidateData(bad, good, good)) << '"' << bad << '"';

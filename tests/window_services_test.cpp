@@ -3,14 +3,14 @@
 #include "ui/program_end.h"
 #include "ui/window.h"
 
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <vector>
@@ -125,8 +125,8 @@ TEST_F(WindowServices, ModalShowWaitsUntilHiddenWhileOtherWindowsTakeNoInput) {
     bool modalDuringWait = false;
     Window::setModalResponder([&](Window& shown) {
         modalDuringWait = QApplication::activeModalWidget() == &shown && shown.isVisible();
-        otherBlockedDuringWait = QApplication::activeModalWidget() != nullptr &&
-                                 QApplication::activeModalWidget() != &other;
+        otherBlockedDuringWait =
+            QApplication::activeModalWidget() != nullptr && QApplication::activeModalWidget() != &other;
         shown.Hide();
     });
 

@@ -32,7 +32,7 @@ QPushButton* button(QWidget* window, const char* name, const QString& caption, i
 QLineEdit* textBox(QWidget* frame, const char* name, const QString& spokenName, int left, int width) {
     auto* box = designed(new QLineEdit(frame), name, left, 480, width, 285);
     box->setAccessibleName(spokenName);
-    box->setMaxLength(std::numeric_limits<int>::max());   // no limit of its own
+    box->setMaxLength(std::numeric_limits<int>::max());  // no limit of its own
     return box;
 }
 

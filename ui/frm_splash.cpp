@@ -56,8 +56,8 @@ frmSplash::frmSplash() {
     lblProductName[1] = productNameLabel(1, Frame1, 1725, 645);
     imgOrvanta = programPicture(Frame1, "imgOrvanta", 120, 1080);
 
-    layDrawnElements({Label1, lblProductName[0], lblRights, lblOwner, lblVersion, lblNotice, lblProductName[1],
-                      imgOrvanta});
+    layDrawnElements(
+        {Label1, lblProductName[0], lblRights, lblOwner, lblVersion, lblNotice, lblProductName[1], imgOrvanta});
 
     connect(Frame1, &ClickableFrame::Click, this, &frmSplash::Frame1_Click);
 }

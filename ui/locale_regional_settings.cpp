@@ -9,20 +9,17 @@ namespace {
 std::string utf8(const QString& text) { return text.toStdString(); }
 
 // The decimals are counted in a sample amount, since QLocale does not expose them.
-int currencyDecimals(const QString& sample, const QLocale& locale)
-{
+int currencyDecimals(const QString& sample, const QLocale& locale) {
     const qsizetype point = sample.lastIndexOf(locale.decimalPoint());
     if (point < 0) return 0;
     int decimals = 0;
-    for (qsizetype i = point + locale.decimalPoint().size(); i < sample.size() && sample[i].isDigit(); ++i)
-        ++decimals;
+    for (qsizetype i = point + locale.decimalPoint().size(); i < sample.size() && sample[i].isDigit(); ++i) ++decimals;
     return decimals;
 }
 
 }  // namespace
 
-RegionalSettings regionalSettingsFor(const QLocale& locale)
-{
+RegionalSettings regionalSettingsFor(const QLocale& locale) {
     if (locale.language() == QLocale::C) return RegionalSettings::unitedStates();
 
     const QString symbol = locale.currencySymbol(QLocale::CurrencySymbol);

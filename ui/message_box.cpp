@@ -58,7 +58,8 @@ void ReportRunTimeError(const RunTimeError& error) {
 }
 
 void ShowRunTimeError(const RunTimeError& error) {
-    const QString prompt = QString("Run-time error '%1':\n\n%2").arg(error.number()).arg(QString::fromStdString(error.what()));
+    const QString prompt =
+        QString("Run-time error '%1':\n\n%2").arg(error.number()).arg(QString::fromStdString(error.what()));
     MsgBox(prompt, MsgBoxStyle::OkOnly + MsgBoxStyle::CriticalIcon, "Orvanta");
 }
 

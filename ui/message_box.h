@@ -47,6 +47,6 @@ struct MessageBoxRequest {
     QString title;
 };
 using MessageBoxResponder = std::function<int(const MessageBoxRequest&)>;
-void setMessageBoxResponder(MessageBoxResponder responder);   // {} restores real boxes
+void setMessageBoxResponder(MessageBoxResponder responder);  // {} restores real boxes
 
 }  // namespace orvanta

@@ -15,7 +15,8 @@ OrvantaApplication::OrvantaApplication(int& argc, char** argv) : QApplication(ar
     setApplicationVersion("1.00");
     setDesktopFileName("orvanta");
     QIcon icon;
-    for (const char* size : {"16", "32", "48", "64", "128"}) icon.addFile(QString(":/orvanta/orvanta-%1.png").arg(size));
+    for (const char* size : {"16", "32", "48", "64", "128"})
+        icon.addFile(QString(":/orvanta/orvanta-%1.png").arg(size));
     setWindowIcon(icon);
     setQuitOnLastWindowClosed(false);
     useOrvantaFonts();

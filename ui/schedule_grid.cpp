@@ -18,7 +18,7 @@ namespace orvanta {
 namespace {
 
 const QColor gridColour(192, 192, 192);
-const QColor emptyAreaColour(128, 128, 128);   // beside and below the last cells
+const QColor emptyAreaColour(128, 128, 128);  // beside and below the last cells
 constexpr int rowHeightTwips = 240;
 constexpr int cellPadding = 8;
 
@@ -48,7 +48,7 @@ ScheduleGrid::ScheduleGrid(QWidget* parent) : QTableView(parent), model_(new Sch
     setSelectionMode(ContiguousSelection);
     setSelectionBehavior(SelectItems);
     setWordWrap(false);
-    setTabKeyNavigation(false);   // Tab moves on to the next control
+    setTabKeyNavigation(false);  // Tab moves on to the next control
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
@@ -68,7 +68,7 @@ ScheduleGrid::ScheduleGrid(QWidget* parent) : QTableView(parent), model_(new Sch
     // The empty area beside and below the cells is painted in paintEvent.
     viewport()->setAutoFillBackground(false);
     QPalette colours = palette();
-    for (const auto role : {QPalette::Highlight, QPalette::HighlightedText}) {   // selection shows without focus
+    for (const auto role : {QPalette::Highlight, QPalette::HighlightedText}) {  // selection shows without focus
         colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
     }
     setPalette(colours);

@@ -28,8 +28,8 @@ public:
     int Rows() const;
     int Cols() const;
     int FixedRows() const;
-    void setFixedRows(int rows);   // 0 or 1, and fewer than Rows
-    int FixedCols() const;   // always 1: the month column
+    void setFixedRows(int rows);  // 0 or 1, and fewer than Rows
+    int FixedCols() const;        // always 1: the month column
 
     // Text of any cell, fixed cells included, by grid row and column.
     QString cellText(int row, int col) const;

@@ -14,8 +14,10 @@ namespace {
 bool readsAsNumber(const QString& text) {
     bool digit = false;
     for (const QChar c : text) {
-        if (c.isDigit()) digit = true;
-        else if (c.isLetter() && c != u'E' && c != u'e') return false;
+        if (c.isDigit())
+            digit = true;
+        else if (c.isLetter() && c != u'E' && c != u'e')
+            return false;
     }
     return digit;
 }

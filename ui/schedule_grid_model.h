@@ -55,10 +55,10 @@ private:
     QVariant cellData(int row, int col, int role) const;
 
     std::vector<Row> cells_;
-    int publishedRows_ = 0;   // grid rows the views know of
+    int publishedRows_ = 0;  // grid rows the views know of
     bool publicationQueued_ = false;
     int fixedRows_ = 0;
-    const int fixedCols_ = 1;   // the month column
+    const int fixedCols_ = 1;  // the month column
 };
 
 }  // namespace orvanta

@@ -31,8 +31,8 @@ void Window::attach(Window** registrySlot) {
 }
 
 void Window::setFixedSingleBorder(int widthTwips, int heightTwips) {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(twipsSize(widthTwips, heightTwips));
 }
 
@@ -52,7 +52,7 @@ void Window::showOnTop() {
     shownBefore_ = true;
     if (centre) centreOnScreen();
     show();
-    if (centre) centreOnScreen();   // again, now that the border is known
+    if (centre) centreOnScreen();  // again, now that the border is known
     raise();
     activateWindow();
 }
