@@ -3,14 +3,14 @@
 // result window is painted, for 30 years and for the longest schedule (32,767 months).
 #include <benchmark/benchmark.h>
 
-#include "ui/frm_main.h"
-#include "ui/frm_output.h"
-#include "ui/frm_splash.h"
-#include "ui/message_box.h"
-#include "ui/orvanta_application.h"
-#include "ui/program_end.h"
-#include "ui/schedule_grid.h"
-#include "ui/start_up.h"
+#include "frm_main.h"
+#include "frm_output.h"
+#include "frm_splash.h"
+#include "message_box.h"
+#include "orvanta_application.h"
+#include "program_end.h"
+#include "schedule_grid.h"
+#include "start_up.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include "calc/schedule.h"
-#include "tests/recording_view.h"
+#include "recording_view.h"
+#include "schedule.h"
 
 namespace {
 

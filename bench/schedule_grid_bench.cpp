@@ -3,11 +3,11 @@
 // Runs on Qt's offscreen platform unless another one is chosen.
 #include <benchmark/benchmark.h>
 
-#include "calc/schedule.h"
-#include "tests/recording_view.h"
-#include "ui/fonts.h"
-#include "ui/frm_output.h"
-#include "ui/schedule_grid.h"
+#include "fonts.h"
+#include "frm_output.h"
+#include "recording_view.h"
+#include "schedule.h"
+#include "schedule_grid.h"
 
 #include <QApplication>
 

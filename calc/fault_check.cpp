@@ -1,8 +1,8 @@
-#include "calc/fault_check.h"
+#include "fault_check.h"
 
 #include <cmath>
 
-#include "calc/run_time_error.h"
+#include "run_time_error.h"
 
 namespace orvanta {
 

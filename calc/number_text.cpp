@@ -1,4 +1,4 @@
-#include "calc/number_text.h"
+#include "number_text.h"
 
 #include <algorithm>
 #include <array>
@@ -7,9 +7,9 @@
 #include <limits>
 #include <string_view>
 
-#include "calc/regional_settings.h"
-#include "calc/run_time_error.h"
-#include "calc/text_to_number.h"
+#include "regional_settings.h"
+#include "run_time_error.h"
+#include "text_to_number.h"
 
 namespace orvanta {
 

@@ -1,4 +1,4 @@
-#include "calc/regional_settings.h"
+#include "regional_settings.h"
 
 namespace orvanta {
 

@@ -1,11 +1,11 @@
-#include "calc/schedule.h"
+#include "schedule.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "calc/fault_check.h"
-#include "calc/number_text.h"
-#include "calc/text_to_number.h"
+#include "fault_check.h"
+#include "number_text.h"
+#include "text_to_number.h"
 
 namespace orvanta {
 

@@ -1,11 +1,11 @@
-#include "calc/text_to_number.h"
+#include "text_to_number.h"
 
 #include <algorithm>
 #include <charconv>
 #include <string>
 
-#include "calc/regional_settings.h"
-#include "calc/run_time_error.h"
+#include "regional_settings.h"
+#include "run_time_error.h"
 
 namespace orvanta {
 

@@ -1,6 +1,6 @@
-#include "calc/validation.h"
+#include "validation.h"
 
-#include "calc/text_to_number.h"
+#include "text_to_number.h"
 
 namespace orvanta {
 

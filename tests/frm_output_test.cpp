@@ -1,11 +1,11 @@
-#include "ui/frm_output.h"
+#include "frm_output.h"
 
-#include "calc/schedule.h"
-#include "tests/qt_print.h"
-#include "ui/caption_frame.h"
-#include "ui/rule_line.h"
-#include "ui/schedule_grid.h"
-#include "ui/twips.h"
+#include "caption_frame.h"
+#include "qt_print.h"
+#include "rule_line.h"
+#include "schedule.h"
+#include "schedule_grid.h"
+#include "twips.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -21,7 +21,7 @@ namespace {
 
 QRect inTwips(const QWidget* control) {
     const QRect g = control->geometry();
-    return {toTwips(g.x()), toTwips(g.y()), toTwips(g.width()), toTwips(g.height())};
+    return {twipsFromPixels(g.x()), twipsFromPixels(g.y()), twipsFromPixels(g.width()), twipsFromPixels(g.height())};
 }
 
 QStringList rowOf(const ScheduleGrid& grid, int row) {
@@ -85,7 +85,7 @@ TEST_F(ResultWindow, TitleHasAGreyShadowBeneathIt) {
     QLabel* shadow = w.lblProductName[1];
     EXPECT_EQ(shadow->font(), title->font());
     EXPECT_EQ(shadow->palette().color(QPalette::WindowText), QColor(128, 128, 128));
-    EXPECT_EQ(shadow->pos() - title->pos(), QPoint(twips(60), twips(45)));
+    EXPECT_EQ(shadow->pos() - title->pos(), QPoint(pixelsFromTwips(60), pixelsFromTwips(45)));
     EXPECT_EQ(inTwips(title).topLeft(), QPoint(3240, 240));
     EXPECT_EQ(title->size(), title->sizeHint());                           // the size follows the text
     EXPECT_LT(w.children().indexOf(shadow), w.children().indexOf(title));  // drawn beneath

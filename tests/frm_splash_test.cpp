@@ -1,6 +1,6 @@
-#include "ui/frm_splash.h"
-#include "ui/clickable_frame.h"
-#include "ui/twips.h"
+#include "frm_splash.h"
+#include "clickable_frame.h"
+#include "twips.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -50,7 +50,7 @@ TEST_F(CreditsWindow, KeysThatYieldNoCharacterDoNothing) {
 
 TEST_F(CreditsWindow, AClickOnTheFramesFreeAreaDismissesIt) {
     EXPECT_FALSE(stillUpAfter([](frmSplash& splash) {
-        const QPoint freeArea = twipsPoint(6600, 600);
+        const QPoint freeArea = pointFromTwips(6600, 600);
         ASSERT_EQ(splash.Frame1->childAt(freeArea), nullptr);
         QTest::mouseClick(splash.Frame1, Qt::LeftButton, {}, freeArea);
     }));

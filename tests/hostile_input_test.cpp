@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <random>
 
-#include "calc/run_time_error.h"
-#include "calc/schedule.h"
-#include "calc/text_to_number.h"
-#include "calc/validation.h"
+#include "run_time_error.h"
+#include "schedule.h"
+#include "text_to_number.h"
+#include "validation.h"
 
 namespace orvanta {
 namespace {

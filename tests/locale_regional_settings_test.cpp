@@ -1,4 +1,4 @@
-#include "ui/locale_regional_settings.h"
+#include "locale_regional_settings.h"
 
 #include <gtest/gtest.h>
 #include <QLocale>

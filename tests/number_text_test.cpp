@@ -2,10 +2,10 @@
 
 #include <cfloat>
 
-#include "calc/number_text.h"
-#include "calc/regional_settings.h"
-#include "calc/run_time_error.h"
-#include "calc/text_to_number.h"
+#include "number_text.h"
+#include "regional_settings.h"
+#include "run_time_error.h"
+#include "text_to_number.h"
 
 namespace orvanta {
 namespace {

@@ -3,8 +3,8 @@
 // the German way.
 #include "program_fixture.h"
 
-#include "calc/run_time_error.h"
-#include "ui/orvanta_application.h"
+#include "orvanta_application.h"
+#include "run_time_error.h"
 
 #include <QIcon>
 #include <QLabel>

@@ -2,12 +2,12 @@
 
 // Runs the program's start-up for a window test, with the dialogs, the modal waits and End
 // answered by the test instead of a user.
-#include "ui/frm_main.h"
-#include "ui/frm_output.h"
-#include "ui/frm_splash.h"
-#include "ui/message_box.h"
-#include "ui/program_end.h"
-#include "ui/start_up.h"
+#include "frm_main.h"
+#include "frm_output.h"
+#include "frm_splash.h"
+#include "message_box.h"
+#include "program_end.h"
+#include "start_up.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "ui/schedule_grid.h"
+#include "schedule_grid.h"
 
-#include "calc/run_time_error.h"
-#include "tests/qt_print.h"
+#include "qt_print.h"
+#include "run_time_error.h"
 
 #include <gtest/gtest.h>
 #include <QAction>

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "calc/regional_settings.h"
-#include "calc/run_time_error.h"
-#include "calc/schedule.h"
-#include "tests/recording_view.h"
+#include "recording_view.h"
+#include "regional_settings.h"
+#include "run_time_error.h"
+#include "schedule.h"
 
 namespace orvanta {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "calc/regional_settings.h"
-#include "calc/run_time_error.h"
-#include "calc/text_to_number.h"
+#include "regional_settings.h"
+#include "run_time_error.h"
+#include "text_to_number.h"
 
 namespace orvanta {
 namespace {

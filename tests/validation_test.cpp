@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calc/validation.h"
+#include "validation.h"
 
 namespace orvanta {
 namespace {

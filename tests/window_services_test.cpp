@@ -1,7 +1,7 @@
-#include "calc/run_time_error.h"
-#include "ui/message_box.h"
-#include "ui/program_end.h"
-#include "ui/window.h"
+#include "message_box.h"
+#include "program_end.h"
+#include "run_time_error.h"
+#include "window.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,0 +1,35 @@
+#include "orvanta_application.h"
+
+#include "fonts.h"
+#include "locale_regional_settings.h"
+#include "message_box.h"
+#include "program_identity.h"
+#include "run_time_error.h"
+
+#include <QIcon>
+
+namespace orvanta {
+
+OrvantaApplication::OrvantaApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(programName);
+    setApplicationVersion("1.00");
+    setDesktopFileName("orvanta");
+    QIcon icon;
+    for (const char* size : {"16", "32", "48", "64", "128"})
+        icon.addFile(QString(":/orvanta/orvanta-%1.png").arg(size));
+    setWindowIcon(icon);
+    setQuitOnLastWindowClosed(false);
+    useOrvantaFonts();
+    adoptUserRegionalSettings();
+}
+
+bool OrvantaApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const RunTimeError& error) {
+        ReportRunTimeError(error);
+        return true;
+    }
+}
+
+}  // namespace orvanta

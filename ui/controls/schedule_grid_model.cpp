@@ -1,0 +1,106 @@
+#include "schedule_grid_model.h"
+
+#include "run_time_error.h"
+
+#include <QMetaObject>
+
+#include <algorithm>
+
+namespace orvanta {
+
+namespace {
+
+// Numbers and amounts stand to the right of their cells, words to the left.
+bool readsAsNumber(const QString& text) {
+    bool digit = false;
+    for (const QChar c : text) {
+        if (c.isDigit())
+            digit = true;
+        else if (c.isLetter() && c != u'E' && c != u'e')
+            return false;
+    }
+    return digit;
+}
+
+}  // namespace
+
+ScheduleGridModel::ScheduleGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void ScheduleGridModel::addItem(const QString& item) {
+    Row& row = cells_.emplace_back();
+    int col = 0;
+    qsizetype start = 0;
+    while (col < gridColumns) {
+        const qsizetype tab = item.indexOf(u'\t', start);
+        row[col++] = item.mid(start, tab < 0 ? -1 : tab - start);
+        if (tab < 0) break;
+        start = tab + 1;
+    }
+    if (!publicationQueued_) {
+        publicationQueued_ = true;
+        QMetaObject::invokeMethod(this, &ScheduleGridModel::publishRows, Qt::QueuedConnection);
+    }
+}
+
+void ScheduleGridModel::publishRows() {
+    publicationQueued_ = false;
+    const int known = publishedRows_;
+    const int stored = gridRows();
+    if (stored == known) return;
+    const int firstNew = std::max(known - fixedRows_, 0);
+    const int lastNew = stored - fixedRows_ - 1;
+    publishedRows_ = stored;
+    if (lastNew < firstNew) return;
+    beginInsertRows({}, firstNew, lastNew);
+    endInsertRows();
+}
+
+void ScheduleGridModel::setFixedRows(int rows) {
+    if (rows < 0 || rows > 1 || rows >= gridRows()) throw RunTimeError::invalidCall();
+    beginResetModel();
+    fixedRows_ = rows;
+    publishedRows_ = gridRows();
+    endResetModel();
+}
+
+QString ScheduleGridModel::cellText(int row, int col) const {
+    if (row < 0 || row >= gridRows() || col < 0 || col >= gridColumns) throw RunTimeError::invalidCall();
+    return cells_[row][col];
+}
+
+int ScheduleGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : std::max(publishedRows_ - fixedRows_, 0);
+}
+
+int ScheduleGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : gridColumns - fixedCols_;
+}
+
+QVariant ScheduleGridModel::cellData(int row, int col, int role) const {
+    const QString& text = cells_[row][col];
+    switch (role) {
+    case Qt::DisplayRole: return text;
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::AlignVCenter | (readsAsNumber(text) ? Qt::AlignRight : Qt::AlignLeft));
+    default: return {};
+    }
+}
+
+QVariant ScheduleGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    return cellData(index.row() + fixedRows_, index.column() + fixedCols_, role);
+}
+
+QVariant ScheduleGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal) {
+        if (fixedRows_ == 0) return {};
+        return cellData(0, section + fixedCols_, role);
+    }
+    return cellData(section + fixedRows_, 0, role);
+}
+
+Qt::ItemFlags ScheduleGridModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+}  // namespace orvanta

@@ -1,8 +1,0 @@
-#include "ui/orvanta_application.h"
-#include "ui/start_up.h"
-
-int main(int argc, char** argv) {
-    orvanta::OrvantaApplication application(argc, argv);
-    orvanta::Main();
-    return application.exec();
-}

@@ -1,0 +1,21 @@
+#include "fonts.h"
+
+#include <QApplication>
+
+namespace orvanta {
+
+void useOrvantaFonts() {
+    QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+    QFont::insertSubstitution("Arial", "Liberation Sans");
+    QFont::insertSubstitution("Times New Roman", "Liberation Serif");
+    QApplication::setFont(designFont("MS Sans Serif", 8.25));
+}
+
+QFont designFont(const QString& family, double pointSize, QFont::Weight weight) {
+    QFont font(family);
+    font.setPointSizeF(pointSize);
+    font.setWeight(weight);
+    return font;
+}
+
+}  // namespace orvanta

@@ -1,0 +1,109 @@
+#include "window.h"
+
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+namespace orvanta {
+
+namespace {
+Window::ModalResponder& modalResponder() {
+    static Window::ModalResponder responder;
+    return responder;
+}
+}  // namespace
+
+Window::Window(QWidget* parent) : QWidget(parent) {}
+
+Window::~Window() {
+    if (registrySlot_ != nullptr && *registrySlot_ == this) *registrySlot_ = nullptr;
+}
+
+void Window::setModalResponder(ModalResponder responder) { modalResponder() = std::move(responder); }
+
+void Window::attach(Window** registrySlot) {
+    registrySlot_ = registrySlot;
+    *registrySlot_ = this;
+}
+
+void Window::setFixedSingleBorder(int widthTwips, int heightTwips) {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(sizeFromTwips(widthTwips, heightTwips));
+}
+
+void Window::setStartUpCentreScreen() { centreWhenFirstShown_ = true; }
+
+void Window::centreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    // move() places the frame; before the first show its size is only known without the border.
+    QRect placed = isVisible() ? frameGeometry() : QRect(QPoint(), size());
+    placed.moveCenter(screen->availableGeometry().center());
+    move(placed.topLeft());
+}
+
+void Window::showOnTop() {
+    const bool centre = !shownBefore_ && centreWhenFirstShown_;
+    shownBefore_ = true;
+    if (centre) centreOnScreen();
+    show();
+    if (centre) centreOnScreen();  // again, now that the border is known
+    raise();
+    activateWindow();
+}
+
+void Window::Show(ShowMode mode) {
+    if (mode == Modeless) {
+        showOnTop();
+        return;
+    }
+
+    // Modality only takes effect on a window that is shown afresh.
+    if (isVisible()) hide();
+    setWindowModality(Qt::ApplicationModal);
+    showOnTop();
+
+    QPointer<Window> self(this);
+    QEventLoop wait;
+    modalWait_ = &wait;
+    if (modalResponder()) {
+        QTimer::singleShot(0, &wait, [self] {
+            if (self && modalResponder()) modalResponder()(*self);
+        });
+    }
+    wait.exec();
+    if (self) {
+        self->modalWait_ = nullptr;
+        self->setWindowModality(Qt::NonModal);
+    }
+}
+
+void Window::Hide() {
+    hide();
+    if (modalWait_ != nullptr) modalWait_->quit();
+}
+
+bool Window::Unload() {
+    std::int16_t cancel = 0;
+    Form_Unload(cancel);
+    if (cancel != 0) return false;
+
+    Hide();
+    if (registrySlot_ != nullptr && *registrySlot_ == this) *registrySlot_ = nullptr;
+    registrySlot_ = nullptr;
+    deleteLater();
+    return true;
+}
+
+void Window::closeEvent(QCloseEvent* event) {
+    // Unload hides the window itself when it lets it go; Qt must not close it as well.
+    event->ignore();
+    Unload();
+}
+
+}  // namespace orvanta

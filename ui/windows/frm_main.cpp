@@ -1,0 +1,130 @@
+#include "frm_main.h"
+
+#include "caption_frame.h"
+#include "designed_control.h"
+#include "exit_confirmation.h"
+#include "fonts.h"
+#include "frm_output.h"
+#include "frm_splash.h"
+#include "key_press.h"
+#include "message_box.h"
+#include "program_identity.h"
+#include "rule_line.h"
+#include "run_time_error.h"
+#include "schedule.h"
+#include "validation.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <limits>
+
+namespace orvanta {
+
+namespace {
+
+QPushButton* button(QWidget* window, const char* name, const QString& caption, int left, int width) {
+    return designed(new QPushButton(caption, window), name, left, 3600, width, 375);
+}
+
+// A text box is spoken by the caption of the label above it.
+QLineEdit* textBox(QWidget* frame, const char* name, const QString& spokenName, int left, int width) {
+    auto* box = designed(new QLineEdit(frame), name, left, 480, width, 285);
+    box->setAccessibleName(spokenName);
+    box->setMaxLength(std::numeric_limits<int>::max());  // no limit of its own
+    return box;
+}
+
+QLabel* caption(QWidget* frame, const char* name, const QString& text, int left, int width) {
+    return designed(new QLabel(text, frame), name, left, 240, width, 255);
+}
+
+}  // namespace
+
+frmMain::frmMain() {
+    setObjectName("frmMain");
+    setWindowTitle(programName);
+    setFixedSingleBorder(7530, 4125);
+    setStartUpCentreScreen();
+
+    cmdCredits = button(this, "cmdCredits", "Credits", 240, 1095);
+    fraData = designed(new CaptionFrame("Enter the data:", this), "fraData", 2760, 840, 4455, 2535);
+    txtAmount = textBox(fraData, "txtAmount", "Amount", 360, 1095);
+    txtTerms = textBox(fraData, "txtTerms", "Terms", 3240, 855);
+    txtRate = textBox(fraData, "txtRate", "Rate", 1920, 855);
+    lblDir = designed(new QLabel(fraData), "lblDir", 360, 960, 3735, 1455);
+    lblDir->setFont(designFont("Times New Roman", 8.25));
+    lblDir->setWordWrap(true);
+    lblDir->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblAmount = caption(fraData, "lblAmount", "Amount:", 360, 735);
+    lblRate = caption(fraData, "lblRate", "Rate:", 1920, 495);
+    lblTerms = caption(fraData, "lblTerms", "Terms:", 3240, 735);
+    cmdExit = button(this, "cmdExit", "Exit", 4560, 1215);
+    cmdCalculate = button(this, "cmdCalculate", "Next >", 6000, 1215);
+    Line1 = new RuleLine(240, 7200, 3480, QColor(128, 128, 128), this);
+    Line1->setObjectName("Line1");
+    Line1->setAccessibleName("Rule above the buttons");
+    lblProductName[0] = productNameLabel(0, this, 2460, 0);
+    lblProductName[1] = productNameLabel(1, this, 2520, 45);
+    Image1 = programPicture(this, "Image1", 120, 720);
+
+    layDrawnElements({Line1, lblProductName[0], lblProductName[1], Image1});
+
+    setTabOrder(txtAmount, txtRate);
+    setTabOrder(txtRate, txtTerms);
+    setTabOrder(txtTerms, cmdCalculate);
+    setTabOrder(cmdCalculate, cmdExit);
+    setTabOrder(cmdExit, cmdCredits);
+    txtAmount->setFocus();
+
+    connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
+    connect(cmdCredits, &QPushButton::clicked, this, &frmMain::cmdCredits_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    onKeyPress(txtTerms, [this](std::int16_t& KeyAscii) { txtTerms_KeyPress(KeyAscii); });
+}
+
+void frmMain::Form_Load() {
+    const auto append = [this](const QString& text) { lblDir->setText(lblDir->text() + text); };
+    append("Directions:\r\n* Amount - the amount you want to borrow.");
+    append("\r\n* Rate - interest rate that you will pay.");
+    append("\r\n* Terms - number of years you want to borrow the money for.");
+    append("\r\nAfter entering the Terms, press Enter or click Next.");
+}
+
+void frmMain::Form_Unload(std::int16_t& cancel) {
+    if (!ConfirmExit()) cancel = 1;
+}
+
+void frmMain::cmdCalculate_Click() {
+    const std::string amount = txtAmount->text().toStdString();
+    const std::string rate = txtRate->text().toStdString();
+    const std::string terms = txtTerms->text().toStdString();
+    if (!ValidateData(amount, rate, terms)) {
+        MsgBox("Please make sure you enter valid data into each field.", MsgBoxStyle::InformationIcon, programName);
+        return;
+    }
+
+    Hide();
+    frmOutput& output = windowInstance<frmOutput>();
+    try {
+        CalculateSchedule(amount, rate, terms, output);
+    } catch (const RunTimeError& error) {
+        // A typo such as terms "0" must not cost the user the program: the partly filled result
+        // window goes unseen (its Unload handler brings this window back) and the fault is reported.
+        output.Unload();
+        ShowRunTimeError(error);
+        return;
+    }
+    output.Show();
+}
+
+void frmMain::cmdCredits_Click() { windowInstance<frmSplash>().Show(Window::Modal); }
+
+void frmMain::cmdExit_Click() { ConfirmExit(); }
+
+void frmMain::txtTerms_KeyPress(std::int16_t& KeyAscii) {
+    if (KeyAscii == 13) cmdCalculate_Click();
+}
+
+}  // namespace orvanta

@@ -1,0 +1,118 @@
+#include "frm_output.h"
+
+#include "caption_frame.h"
+#include "designed_control.h"
+#include "exit_confirmation.h"
+#include "program_identity.h"
+#include "rule_line.h"
+#include "schedule_grid.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace orvanta {
+
+namespace {
+
+frmOutput::Navigation& navigation() {
+    static frmOutput::Navigation current;
+    return current;
+}
+
+QPushButton* button(QWidget* window, const char* name, const QString& caption, int left, int width) {
+    return designed(new QPushButton(caption, window), name, left, 4560, width, 375);
+}
+
+QLabel* caption(QWidget* frame, const char* name, int top, const QString& text) {
+    auto* label = designed(new QLabel(text, frame), name, 120, top, 735, 255);
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    return label;
+}
+
+// Left-aligned, no border, fixed size: a wide value is cut off at the edge.
+QLabel* value(QWidget* frame, const char* name, int top) {
+    auto* label = designed(new QLabel(frame), name, 960, top, 975, 255);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFixedSize(label->size());
+    return label;
+}
+
+}  // namespace
+
+frmOutput::frmOutput() {
+    setObjectName("frmOutput");
+    setWindowTitle(programName);
+    setFixedSingleBorder(8190, 5085);
+    setStartUpCentreScreen();
+
+    cmdCredits = button(this, "cmdCredits", "Credits", 240, 1095);
+    fraData = designed(new CaptionFrame("Data:", this), "fraData", 120, 120, 2175, 1335);
+    lblAmount = value(fraData, "lblAmount", 240);
+    lblRate = value(fraData, "lblRate", 720);
+    lblTerms = value(fraData, "lblTerms", 480);
+    lblPayment = value(fraData, "lblPayment", 960);
+    Label1[0] = caption(fraData, "Label1(0)", 240, "Amount:");
+    Label1[1] = caption(fraData, "Label1(1)", 480, "Terms:");
+    Label1[2] = caption(fraData, "Label1(2)", 720, "Rate:");
+    Label1[3] = caption(fraData, "Label1(3)", 960, "Payment:");
+    cmdExit = button(this, "cmdExit", "Exit", 5280, 1215);
+    cmdBack = button(this, "cmdBack", "< Back", 6720, 1215);
+    FGrid = designed(new ScheduleGrid(this), "FGrid", 2760, 1200, 5175, 2895);
+    FGrid->setAccessibleName("Schedule");
+    Line1 = new RuleLine(240, 7920, 4320, QColor(128, 128, 128), this);
+    Line1->setObjectName("Line1");
+    Line1->setAccessibleName("Rule above the buttons");
+    Image1 = programPicture(this, "Image1", 120, 1560);
+    lblProductName[0] = productNameLabel(0, this, 3240, 240);
+    lblProductName[1] = productNameLabel(1, this, 3300, 285);
+
+    layDrawnElements({Line1, Image1, lblProductName[0], lblProductName[1]});
+
+    setTabOrder(FGrid, cmdBack);
+    setTabOrder(cmdBack, cmdExit);
+    setTabOrder(cmdExit, cmdCredits);
+    FGrid->setFocus();
+
+    connect(cmdBack, &QPushButton::clicked, this, &frmOutput::cmdBack_Click);
+    connect(cmdCredits, &QPushButton::clicked, this, &frmOutput::cmdCredits_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmOutput::cmdExit_Click);
+}
+
+void frmOutput::setNavigation(Navigation newNavigation) { navigation() = std::move(newNavigation); }
+
+void frmOutput::setCaption(SummaryLabel label, const std::string& text) {
+    QLabel* target = nullptr;
+    switch (label) {
+    case SummaryLabel::Amount: target = lblAmount; break;
+    case SummaryLabel::Rate: target = lblRate; break;
+    case SummaryLabel::Terms: target = lblTerms; break;
+    case SummaryLabel::Payment: target = lblPayment; break;
+    }
+    target->setText(QString::fromStdString(text));
+}
+
+void frmOutput::AddItem(const std::string& item) { FGrid->AddItem(QString::fromStdString(item)); }
+
+void frmOutput::setFixedRows(int rows) { FGrid->setFixedRows(rows); }
+
+void frmOutput::showEvent(QShowEvent* event) {
+    Window::showEvent(event);
+    FGrid->setFocus();
+}
+
+void frmOutput::cmdBack_Click() {
+    Unload();
+    if (navigation().showEntryWindow) navigation().showEntryWindow();
+}
+
+void frmOutput::cmdCredits_Click() {
+    if (navigation().showCreditsWindow) navigation().showCreditsWindow();
+}
+
+void frmOutput::cmdExit_Click() { ConfirmExit(); }
+
+void frmOutput::Form_Unload(std::int16_t&) {
+    if (navigation().showEntryWindow) navigation().showEntryWindow();
+}
+
+}  // namespace orvanta
