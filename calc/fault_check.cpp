@@ -7,30 +7,30 @@
 namespace orvanta {
 
 // With finite operands, a NaN result is an invalid operation and an infinite one an overflow.
-double Checked(double result) {
+double checked(double result) {
     if (std::isnan(result)) throw RunTimeError::invalidCall();
     if (std::isinf(result)) throw RunTimeError::overflow();
     return result;
 }
 
-double CheckedProduct(double a, double b) { return Checked(a * b); }
+double checkedProduct(double a, double b) { return checked(a * b); }
 
-double CheckedQuotient(double dividend, double divisor) {
+double checkedQuotient(double dividend, double divisor) {
     if (divisor == 0 && dividend != 0) throw RunTimeError::divisionByZero();
-    return Checked(dividend / divisor);
+    return checked(dividend / divisor);
 }
 
-double CheckedDifference(double a, double b) { return Checked(a - b); }
+double checkedDifference(double a, double b) { return checked(a - b); }
 
-double CheckedPower(double base, double exponent) {
+double checkedPower(double base, double exponent) {
     if (base == 0 && exponent < 0) throw RunTimeError::divisionByZero();  // a pole, as 1 / 0
-    return Checked(std::pow(base, exponent));
+    return checked(std::pow(base, exponent));
 }
 
-float CheckedSingle(double value) {
+float checkedSingle(double value) {
     // Halfway between the largest float and 2^128: from here on the store rounds to infinity.
     constexpr double singleOverflow = 0x1.ffffffp127;
-    if (std::fabs(Checked(value)) >= singleOverflow) throw RunTimeError::overflow();
+    if (std::fabs(checked(value)) >= singleOverflow) throw RunTimeError::overflow();
     return static_cast<float>(value);
 }
 

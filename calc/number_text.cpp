@@ -74,13 +74,13 @@ void appendFixed(std::string& out, double value, int decimals, std::string_view 
 
 }  // namespace
 
-std::string SingleToText(float value) { return generalText(value, 7); }
+std::string singleToText(float value) { return generalText(value, 7); }
 
-std::string DoubleToText(double value) { return generalText(value, 15); }
+std::string doubleToText(double value) { return generalText(value, 15); }
 
-std::string IntegerToText(std::int16_t value) { return std::to_string(value); }
+std::string integerToText(std::int16_t value) { return std::to_string(value); }
 
-std::string FormatCurrency(double value) {
+std::string formatCurrency(double value) {
     const RegionalSettings& settings = currentRegionalSettings();
     const bool negative = value < 0;
     const bool parentheses = settings.negativeCurrency == RegionalSettings::NegativeCurrency::Parentheses;
@@ -94,17 +94,17 @@ std::string FormatCurrency(double value) {
     return money;
 }
 
-std::string FormatCurrency(const std::string& text) { return FormatCurrency(TextToDouble(text)); }
+std::string formatCurrency(const std::string& text) { return formatCurrency(textToDouble(text)); }
 
-std::string FormatPercentPattern(double value) {
+std::string formatPercentPattern(double value) {
     std::string text = value < 0 ? "% -" : "% ";
     appendFixed(text, value, 2, "");
     return text;
 }
 
-std::string FormatPercentPattern(const std::string& text) { return FormatPercentPattern(TextToDouble(text)); }
+std::string formatPercentPattern(const std::string& text) { return formatPercentPattern(textToDouble(text)); }
 
-std::int16_t DoubleToInteger(double value) {
+std::int16_t doubleToInteger(double value) {
     const double rounded = std::nearbyint(value);  // the default rounding mode: ties to even
     if (!(rounded >= std::numeric_limits<std::int16_t>::min() && rounded <= std::numeric_limits<std::int16_t>::max())) {
         throw RunTimeError::overflow();

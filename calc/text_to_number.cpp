@@ -157,7 +157,7 @@ private:
 
 }  // namespace
 
-double TextToDouble(std::string_view text) {
+double textToDouble(std::string_view text) {
     const ReadResult result = EntryReader(text, currentRegionalSettings()).read();
     switch (result.reading) {
     case Reading::Number: return result.value;
@@ -167,7 +167,7 @@ double TextToDouble(std::string_view text) {
     throw RunTimeError::typeMismatch();
 }
 
-bool IsNumeric(std::string_view text) {
+bool isNumeric(std::string_view text) {
     return EntryReader(text, currentRegionalSettings()).read().reading == Reading::Number;
 }
 

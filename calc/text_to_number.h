@@ -8,9 +8,9 @@ namespace orvanta {
 // grouped digits, a decimal fraction, an exponent (E or D), the currency symbol before or
 // after, parentheses for a negative. Throws RunTimeError 13 for text that is no number and
 // 6 for a number beyond the double range.
-double TextToDouble(std::string_view text);
+double textToDouble(std::string_view text);
 
-// True exactly when TextToDouble would succeed.
-bool IsNumeric(std::string_view text);
+// True exactly when textToDouble would succeed.
+bool isNumeric(std::string_view text);
 
 }  // namespace orvanta

@@ -6,7 +6,7 @@ namespace orvanta {
 
 bool ValidateData(const std::string& amount, const std::string& rate, const std::string& terms) {
     if (amount.empty() || rate.empty() || terms.empty()) return false;
-    return IsNumeric(amount) && IsNumeric(rate) && IsNumeric(terms);
+    return isNumeric(amount) && isNumeric(rate) && isNumeric(terms);
 }
 
 }  // namespace orvanta

@@ -131,12 +131,12 @@ TEST(HostileInput, NumericTestAgreesWithConversion) {
         const std::string text = texts.next();
         bool converted = true;
         try {
-            TextToDouble(text);
+            textToDouble(text);
         } catch (const RunTimeError& error) {
             converted = false;
             EXPECT_TRUE(error.number() == 13 || error.number() == 6) << error.number();
         }
-        EXPECT_EQ(IsNumeric(text), converted) << '"' << text << '"';
+        EXPECT_EQ(isNumeric(text), converted) << '"' << text << '"';
     }
 }
 

@@ -11,72 +11,72 @@ namespace {
 
 int ErrorNumberOf(const std::string& text) {
     try {
-        TextToDouble(text);
+        textToDouble(text);
     } catch (const RunTimeError& error) {
         return error.number();
     }
     return 0;
 }
 
-TEST(TextToDouble, ReadsTheNumberForms) {
-    EXPECT_EQ(TextToDouble("100000"), 100000);
-    EXPECT_EQ(TextToDouble(" 5 "), 5);
-    EXPECT_EQ(TextToDouble("\t5\t"), 5);
-    EXPECT_EQ(TextToDouble("1,000"), 1000);
-    EXPECT_EQ(TextToDouble("1,234,567.25"), 1234567.25);
-    EXPECT_EQ(TextToDouble("6.5"), 6.5);
-    EXPECT_EQ(TextToDouble(".5"), 0.5);
-    EXPECT_EQ(TextToDouble("5."), 5);
-    EXPECT_EQ(TextToDouble("+5"), 5);
-    EXPECT_EQ(TextToDouble("-5"), -5);
-    EXPECT_EQ(TextToDouble("(5)"), -5);
-    EXPECT_EQ(TextToDouble("( 1,000.50 )"), -1000.5);
-    EXPECT_EQ(TextToDouble("1E3"), 1000);
-    EXPECT_EQ(TextToDouble("1e-3"), 0.001);
-    EXPECT_EQ(TextToDouble("2.5D+2"), 250);
-    EXPECT_EQ(TextToDouble("0.1"), 0.1);  // correctly rounded, as the compiler reads it
+TEST(textToDouble, ReadsTheNumberForms) {
+    EXPECT_EQ(textToDouble("100000"), 100000);
+    EXPECT_EQ(textToDouble(" 5 "), 5);
+    EXPECT_EQ(textToDouble("\t5\t"), 5);
+    EXPECT_EQ(textToDouble("1,000"), 1000);
+    EXPECT_EQ(textToDouble("1,234,567.25"), 1234567.25);
+    EXPECT_EQ(textToDouble("6.5"), 6.5);
+    EXPECT_EQ(textToDouble(".5"), 0.5);
+    EXPECT_EQ(textToDouble("5."), 5);
+    EXPECT_EQ(textToDouble("+5"), 5);
+    EXPECT_EQ(textToDouble("-5"), -5);
+    EXPECT_EQ(textToDouble("(5)"), -5);
+    EXPECT_EQ(textToDouble("( 1,000.50 )"), -1000.5);
+    EXPECT_EQ(textToDouble("1E3"), 1000);
+    EXPECT_EQ(textToDouble("1e-3"), 0.001);
+    EXPECT_EQ(textToDouble("2.5D+2"), 250);
+    EXPECT_EQ(textToDouble("0.1"), 0.1);  // correctly rounded, as the compiler reads it
 }
 
-TEST(TextToDouble, ReadsTheCurrencySymbolOnEitherSide) {
-    EXPECT_EQ(TextToDouble("$100,000"), 100000);
-    EXPECT_EQ(TextToDouble("100$"), 100);
-    EXPECT_EQ(TextToDouble("-$5"), -5);
-    EXPECT_EQ(TextToDouble("$-5"), -5);
-    EXPECT_EQ(TextToDouble("($1,234.50)"), -1234.5);
+TEST(textToDouble, ReadsTheCurrencySymbolOnEitherSide) {
+    EXPECT_EQ(textToDouble("$100,000"), 100000);
+    EXPECT_EQ(textToDouble("100$"), 100);
+    EXPECT_EQ(textToDouble("-$5"), -5);
+    EXPECT_EQ(textToDouble("$-5"), -5);
+    EXPECT_EQ(textToDouble("($1,234.50)"), -1234.5);
 }
 
-TEST(TextToDouble, RefusesWhatIsNoNumber) {
+TEST(textToDouble, RefusesWhatIsNoNumber) {
     for (const char* text : {"",    "   ",   "abc",    "12a",  "a12",  "1 2",      "--5", "+-5",  "(-5)", "(5",
                              "5)",  "1,00",  "1,0000", ",100", "100,", "1000,000", ".",   "$",    "E5",   "1E",
                              "1E+", "1.2.3", "$$5",    "5$$",  "0x10", "inf",      "nan", "1e5e5"}) {
-        EXPECT_FALSE(IsNumeric(text)) << '"' << text << '"';
+        EXPECT_FALSE(isNumeric(text)) << '"' << text << '"';
         EXPECT_EQ(ErrorNumberOf(text), 13) << '"' << text << '"';
     }
 }
 
-TEST(TextToDouble, BeyondTheDoubleRangeOverflowsButTinyNumbersAreZero) {
+TEST(textToDouble, BeyondTheDoubleRangeOverflowsButTinyNumbersAreZero) {
     EXPECT_EQ(ErrorNumberOf("1E309"), 6);
     EXPECT_EQ(ErrorNumberOf("-1E309"), 6);
     EXPECT_EQ(ErrorNumberOf("1E99999999999999999999999"), 6);
     EXPECT_EQ(ErrorNumberOf("0.01E311"), 6);
-    EXPECT_FALSE(IsNumeric("1E309"));
-    EXPECT_EQ(TextToDouble("1E-400"), 0);
-    EXPECT_EQ(TextToDouble("1000E-99999999999999999999999"), 0);
-    EXPECT_TRUE(std::signbit(TextToDouble("-1E-400")));
-    EXPECT_EQ(TextToDouble("1E308"), 1e308);
-    EXPECT_EQ(TextToDouble("0E99999"), 0);
+    EXPECT_FALSE(isNumeric("1E309"));
+    EXPECT_EQ(textToDouble("1E-400"), 0);
+    EXPECT_EQ(textToDouble("1000E-99999999999999999999999"), 0);
+    EXPECT_TRUE(std::signbit(textToDouble("-1E-400")));
+    EXPECT_EQ(textToDouble("1E308"), 1e308);
+    EXPECT_EQ(textToDouble("0E99999"), 0);
 }
 
-TEST(TextToDouble, FollowsTheRegionalSettings) {
+TEST(textToDouble, FollowsTheRegionalSettings) {
     setRegionalSettings(RegionalSettings::germany());
-    EXPECT_EQ(TextToDouble("100.000"), 100000);
-    EXPECT_EQ(TextToDouble("6,5"), 6.5);
-    EXPECT_EQ(TextToDouble("1.234,50 \u20AC"), 1234.5);
-    EXPECT_EQ(TextToDouble("-1.234,50\u00A0\u20AC"), -1234.5);
-    EXPECT_FALSE(IsNumeric("6.5"));  // a group of one digit: not a German number
-    EXPECT_FALSE(IsNumeric("$5"));
+    EXPECT_EQ(textToDouble("100.000"), 100000);
+    EXPECT_EQ(textToDouble("6,5"), 6.5);
+    EXPECT_EQ(textToDouble("1.234,50 \u20AC"), 1234.5);
+    EXPECT_EQ(textToDouble("-1.234,50\u00A0\u20AC"), -1234.5);
+    EXPECT_FALSE(isNumeric("6.5"));  // a group of one digit: not a German number
+    EXPECT_FALSE(isNumeric("$5"));
     setRegionalSettings(RegionalSettings::unitedStates());
-    EXPECT_FALSE(IsNumeric("6,5"));
+    EXPECT_FALSE(isNumeric("6,5"));
 }
 
 }  // namespace

@@ -199,7 +199,7 @@ TEST_F(WindowServices, RunTimeErrorReportNamesNumberAndMessageThenEnds) {
     });
     setEndHandler([&] { events.push_back("end"); });
 
-    ReportRunTimeError(RunTimeError::divisionByZero());
+    reportRunTimeError(RunTimeError::divisionByZero());
 
     EXPECT_EQ(shown.title, "Orvanta");
     EXPECT_EQ(shown.prompt, "Run-time error '11':\n\nDivision by zero");
@@ -219,7 +219,7 @@ TEST_F(WindowServices, RealRunTimeErrorReportUsesTheCriticalIcon) {
         checked = true;
         QTest::keyClick(box, Qt::Key_Return);
     });
-    ReportRunTimeError(RunTimeError::overflow());
+    reportRunTimeError(RunTimeError::overflow());
     EXPECT_TRUE(checked);
 }
 

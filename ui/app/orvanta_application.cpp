@@ -27,7 +27,7 @@ bool OrvantaApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const RunTimeError& error) {
-        ReportRunTimeError(error);
+        reportRunTimeError(error);
         return true;
     }
 }

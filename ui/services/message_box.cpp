@@ -52,12 +52,12 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
     return showRealBox(prompt, style, title);
 }
 
-void ReportRunTimeError(const RunTimeError& error) {
-    ShowRunTimeError(error);
+void reportRunTimeError(const RunTimeError& error) {
+    showRunTimeError(error);
     End();
 }
 
-void ShowRunTimeError(const RunTimeError& error) {
+void showRunTimeError(const RunTimeError& error) {
     const QString prompt =
         QString("Run-time error '%1':\n\n%2").arg(error.number()).arg(QString::fromStdString(error.what()));
     MsgBox(prompt, MsgBoxStyle::OkOnly + MsgBoxStyle::CriticalIcon, "Orvanta");

@@ -35,9 +35,9 @@ int MsgBox(const QString& prompt, int style, const QString& title);
 // The report of a run-time error that ends the program: a box titled "Orvanta"
 // reading "Run-time error '11':" and, below, "Division by zero", with OK and the
 // critical icon; after it is answered the program ends (End).
-void ReportRunTimeError(const RunTimeError& error);
+void reportRunTimeError(const RunTimeError& error);
 // The same box for a fault the program recovers from: the program goes on.
-void ShowRunTimeError(const RunTimeError& error);
+void showRunTimeError(const RunTimeError& error);
 
 // Test seam: when set, MsgBox (and so the run-time error report) asks this
 // instead of showing a real box; it receives the box and returns the answer.

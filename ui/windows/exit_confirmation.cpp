@@ -6,7 +6,7 @@
 
 namespace orvanta {
 
-bool ConfirmExit() {
+bool confirmExit() {
     const int answer = MsgBox("Are you sure you want to exit the program?",
                               MsgBoxStyle::YesNo + MsgBoxStyle::WarningIcon, programName);
     if (answer != MsgBoxAnswer::Yes) return false;

@@ -6,6 +6,6 @@ namespace orvanta {
 // Yes and No, title "Orvanta"). A Yes ends the program at once, so no other handler runs and the
 // question is never asked twice. Returns whether the answer was Yes, which a caller only sees
 // when End is replaced, as in tests.
-bool ConfirmExit();
+bool confirmExit();
 
 }  // namespace orvanta

@@ -93,7 +93,7 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::Form_Unload(std::int16_t& cancel) {
-    if (!ConfirmExit()) cancel = 1;
+    if (!confirmExit()) cancel = 1;
 }
 
 void frmMain::cmdCalculate_Click() {
@@ -113,7 +113,7 @@ void frmMain::cmdCalculate_Click() {
         // A typo such as terms "0" must not cost the user the program: the partly filled result
         // window goes unseen (its Unload handler brings this window back) and the fault is reported.
         output.Unload();
-        ShowRunTimeError(error);
+        showRunTimeError(error);
         return;
     }
     output.Show();
@@ -121,7 +121,7 @@ void frmMain::cmdCalculate_Click() {
 
 void frmMain::cmdCredits_Click() { windowInstance<frmSplash>().Show(Window::Modal); }
 
-void frmMain::cmdExit_Click() { ConfirmExit(); }
+void frmMain::cmdExit_Click() { confirmExit(); }
 
 void frmMain::txtTerms_KeyPress(std::int16_t& KeyAscii) {
     if (KeyAscii == 13) cmdCalculate_Click();

@@ -109,7 +109,7 @@ void frmOutput::cmdCredits_Click() {
     if (navigation().showCreditsWindow) navigation().showCreditsWindow();
 }
 
-void frmOutput::cmdExit_Click() { ConfirmExit(); }
+void frmOutput::cmdExit_Click() { confirmExit(); }
 
 void frmOutput::Form_Unload(std::int16_t&) {
     if (navigation().showEntryWindow) navigation().showEntryWindow();
