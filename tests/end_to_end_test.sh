@@ -7,7 +7,7 @@ set -uo pipefail
 program=${1:?usage: end_to_end_test.sh path/to/orvanta}
 
 if [ -z "${ORVANTA_ON_VIRTUAL_DISPLAY:-}" ]; then
-  for tool in xvfb-run xdotool; do
+  for tool in xvfb-run xdotool xprop; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed (script/bootstrap installs it)"; exit 77; }
   done
   ORVANTA_ON_VIRTUAL_DISPLAY=1 exec timeout 55 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program"
@@ -25,13 +25,13 @@ pid=$!
 
 timeout 10 xdotool search --sync --onlyvisible --pid "$pid" --name '^Orvanta$' >/dev/null ||
   fail "no window titled Orvanta appeared"
-splash=$(await_window $credits_size) || fail "the credits window did not appear"
-await_window $entry_size >/dev/null || fail "the entry window is not visible beneath the credits window"
+splash=$(await_window frmSplash) || fail "the credits window did not appear"
+await_window frmMain >/dev/null || fail "the entry window is not visible beneath the credits window"
 echo "credits window over the entry window"
 
 xdotool windowfocus --sync "$splash" key space
-await_gone $credits_size || fail "a key did not dismiss the credits window"
-entry=$(await_window $entry_size) || fail "the entry window went away with the credits window"
+await_gone frmSplash || fail "a key did not dismiss the credits window"
+entry=$(await_window frmMain) || fail "the entry window went away with the credits window"
 echo "credits window dismissed"
 
 xdotool windowfocus --sync "$entry"
@@ -41,13 +41,13 @@ xdotool type --delay 20 6
 xdotool key Tab
 xdotool type --delay 20 30
 xdotool key Return
-result=$(await_window $result_size) || fail "Enter in Terms did not bring up the result window"
-await_gone $entry_size || fail "the entry window stayed visible beside the result window"
+result=$(await_window frmOutput) || fail "Enter in Terms did not bring up the result window"
+await_gone frmMain || fail "the entry window stayed visible beside the result window"
 echo "result window with the schedule shown"
 
-# "Exit" is 5280 twips from the left, 4560 from the top, 1215 by 375 twips in size.
-xdotool mousemove --sync --window "$result" 392 316 click 1
-question=$(await_window other $result_size) || fail "Exit did not ask whether to leave"
+# The grid has the focus; Tab passes "< Back" to "Exit".
+xdotool windowfocus --sync "$result" key Tab Tab space
+question=$(await_window other) || fail "Exit did not ask whether to leave"
 echo "exit question asked"
 xdotool windowfocus --sync "$question" key Return
 

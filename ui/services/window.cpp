@@ -26,6 +26,8 @@ Window::~Window() {
 void Window::setModalResponder(ModalResponder responder) { modalResponder() = std::move(responder); }
 
 void Window::attach(Window** registrySlot) {
+    // The X window role carries the class name, so scripts and window managers can tell the windows apart.
+    setWindowRole(objectName());
     registrySlot_ = registrySlot;
     *registrySlot_ = this;
 }
