@@ -10,11 +10,10 @@ work=${2:?}
 source=${3:?}
 
 for tool in cpack dpkg-shlibdeps lintian desktop-file-validate appstreamcli Xvfb xdotool xprop; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "skipped: $tool is not installed (script/bootstrap installs it)"
-    [ "${CI:-}" = "true" ] && exit 1
-    exit 77
-  fi
+  command -v "$tool" >/dev/null && continue
+  [ "${CI:-}" = "true" ] && { echo "FAILED: $tool is not installed (script/bootstrap installs it)"; exit 1; }
+  echo "skipped: $tool is not installed (script/bootstrap installs it)"
+  exit 77
 done
 
 fail() {
