@@ -1,5 +1,6 @@
-# Installs the build into a scratch prefix and checks that the program, its desktop entry and its
-# icons land where a desktop looks for them.
+# Installs the build into a scratch prefix and checks that the program, its desktop entry, its icons
+# in every drawn size, its software-centre metadata, its manual page and its copyright land where a
+# desktop and a user look for them, the desktop files named by the application id.
 #   cmake -DBUILD_DIR=<build> -DPREFIX=<scratch> -P install_layout_test.cmake
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${PREFIX}")
@@ -13,10 +14,17 @@ if(NOT EXISTS "${PREFIX}/bin/orvanta")
   message(SEND_ERROR "the program is not in bin/")
 endif()
 
-set(entry "${PREFIX}/share/applications/orvanta.desktop")
+set(id io.github.orvanta.Orvanta)
+foreach(file share/metainfo/${id}.metainfo.xml share/man/man1/orvanta.1.gz share/doc/orvanta/copyright)
+  if(NOT EXISTS "${PREFIX}/${file}")
+    message(SEND_ERROR "no ${file}")
+  endif()
+endforeach()
+
+set(entry "${PREFIX}/share/applications/${id}.desktop")
 if(EXISTS "${entry}")
   file(STRINGS "${entry}" lines)
-  foreach(expected "Exec=orvanta" "Icon=orvanta" "Name=Orvanta")
+  foreach(expected "Exec=orvanta" "Icon=${id}" "Name=Orvanta")
     if(NOT expected IN_LIST lines)
       message(SEND_ERROR "the desktop entry lacks ${expected}")
     endif()
@@ -26,8 +34,8 @@ else()
 endif()
 
 # A PNG keeps its width and height as 32-bit numbers from byte 16 on.
-foreach(size 16 32)
-  set(icon "${PREFIX}/share/icons/hicolor/${size}x${size}/apps/orvanta.png")
+foreach(size 16 32 48 64 128)
+  set(icon "${PREFIX}/share/icons/hicolor/${size}x${size}/apps/${id}.png")
   if(NOT EXISTS "${icon}")
     message(SEND_ERROR "no ${size}x${size} icon")
     continue()

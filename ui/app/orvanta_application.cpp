@@ -13,7 +13,7 @@ namespace orvanta {
 OrvantaApplication::OrvantaApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(programName);
     setApplicationVersion("1.00");
-    setDesktopFileName("orvanta");
+    setDesktopFileName(ORVANTA_APP_ID);
     QIcon icon;
     for (const char* size : {"16", "32", "48", "64", "128"})
         icon.addFile(QString(":/orvanta/orvanta-%1.png").arg(size));

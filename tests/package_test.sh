@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Makes the Debian package from an already built tree with cpack, as script/package does, and checks
+# it as a distribution would: its name and Depends, the desktop entry and the AppStream metadata
+# with their validators, lintian without errors, and the program unpacked from it started on a
+# virtual display to the entry window and out again with Exit and Yes.
+# Exits 77, which ctest counts as skipped, where a tool is missing, except under CI (CI=true).
+set -uo pipefail
+build=${1:?usage: package_test.sh build-dir work-dir source-dir}
+work=${2:?}
+source=${3:?}
+
+for tool in cpack dpkg-shlibdeps lintian desktop-file-validate appstreamcli Xvfb xdotool xprop; do
+  command -v "$tool" >/dev/null && continue
+  [ "${CI:-}" = "true" ] && { echo "FAILED: $tool is not installed (script/bootstrap installs it)"; exit 1; }
+  echo "skipped: $tool is not installed (script/bootstrap installs it)"
+  exit 77
+done
+
+fail() {
+  echo "FAILED: $*" >&2
+  exit 1
+}
+
+rm -rf "$work"
+mkdir -p "$work"
+cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 || {
+  cat "$work/cpack.log"
+  fail "cpack did not make the package"
+}
+deb="$work/orvanta_1.00_$(dpkg --print-architecture).deb"
+[ -f "$deb" ] || fail "no $(basename "$deb"); cpack made: $(ls "$work")"
+echo "made $(basename "$deb")"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in fonts-liberation2 libqt6widgets6 libc6; do
+  tr ',' '\n' <<<"$depends" | awk '{ print $1 }' | grep -qx "$needed" || fail "Depends lacks $needed: $depends"
+done
+echo "Depends: $depends"
+
+root="$work/root"
+dpkg -x "$deb" "$root" || fail "dpkg -x could not unpack the package"
+id=io.github.orvanta.Orvanta
+desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "the desktop entry is not valid"
+# validate-tree also finds the desktop entry that the metadata names as its launchable.
+appstreamcli validate-tree --no-net --strict "$root" || fail "the AppStream metadata is not valid"
+for picture in "$source"/docs/*.png; do
+  grep -q "/docs/$(basename "$picture")</image>" "$root/usr/share/metainfo/$id.metainfo.xml" ||
+    fail "the metadata shows no screenshot docs/$(basename "$picture")"
+done
+echo "desktop entry and metadata valid"
+
+lintian --fail-on error "$deb" || fail "lintian reports errors"
+echo "lintian: no errors"
+
+# Xvfb picks a free display itself, so that parallel tests never share one.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+pid=
+trap 'kill $pid $xvfb 2>/dev/null' EXIT
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=:$(cat "$work/display")
+
+source "$source/script/lib/program_windows.bash"
+QT_QPA_PLATFORM=xcb "$root/usr/bin/orvanta" &
+pid=$!
+splash=$(await_window frmSplash) || fail "the unpacked program showed no credits window"
+xdotool windowfocus --sync "$splash" key space
+await_gone frmSplash || fail "a key did not dismiss the credits window"
+entry=$(await_window frmMain) || fail "no entry window"
+echo "entry window shown"
+
+# From Amount the Tab order runs Rate, Terms, "Next >" and "Exit".
+xdotool windowfocus --sync "$entry" key Tab Tab Tab Tab space
+question=$(await_window other) || fail "Exit did not ask whether to leave"
+xdotool windowfocus --sync "$question" key Return
+await_end || fail "the program did not end on Yes"
+wait "$pid"
+status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "ended with status 0"
