@@ -4,6 +4,7 @@
 #include "run_time_error.h"
 
 #include <gtest/gtest.h>
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -108,6 +109,34 @@ TEST(ScheduleGridFixedCells, RowsAddedAfterShowingReachTheView) {
     QCoreApplication::processEvents();
     EXPECT_EQ(grid.model()->rowCount(), 4);
     EXPECT_EQ(grid.model()->headerData(3, Qt::Vertical).toString(), "3");
+}
+
+// The tester aborts the run at the first broken promise of the model to its views.
+TEST(ScheduleGridModelContract, HoldsThroughFillingFixedRowsAndASecondFill) {
+    ScheduleGrid grid;
+    QAbstractItemModelTester tester(grid.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    grid.AddItem("Month\tPayment\tInterest\tPrinciple\tBalance\t");
+    grid.AddItem("0\t\t\t\t$1,000.00\t");
+    QCoreApplication::processEvents();  // views learn of both rows before one becomes fixed
+    grid.setFixedRows(1);
+    for (const int month : {1, 2, 3}) grid.AddItem(QString("%1\t$10.00").arg(month));
+    QCoreApplication::processEvents();
+    for (const int month : {4, 5}) grid.AddItem(QString("%1\t$10.00").arg(month));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid.model()->rowCount(), 6);
+    EXPECT_EQ(grid.model()->headerData(5, Qt::Vertical).toString(), "5");
+}
+
+// Rows stored but not yet published, and sections past either end, are not the views' to read.
+TEST(ScheduleGridModelContract, SectionsOutsideWhatViewsKnowReadAsNothing) {
+    ScheduleGrid grid;
+    fillSchedule(grid, 2);
+    grid.show();
+    grid.AddItem("3\t$10.00");  // stored, published only once the event loop runs
+    const QAbstractItemModel& model = *grid.model();
+    ASSERT_EQ(model.rowCount(), 3);
+    for (const int row : {-1, 3, 103}) EXPECT_FALSE(model.headerData(row, Qt::Vertical).isValid()) << row;
+    for (const int col : {-1, 4, 104}) EXPECT_FALSE(model.headerData(col, Qt::Horizontal).isValid()) << col;
 }
 
 class ShownGrid : public testing::Test {
