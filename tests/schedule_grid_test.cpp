@@ -33,14 +33,6 @@ void fillSchedule(ScheduleGrid& grid, int months) {
     }
 }
 
-TEST(ScheduleGridItems, StartsEmptyWithFiveColumnsAndAFixedColumn) {
-    ScheduleGrid grid;
-    EXPECT_EQ(grid.Rows(), 0);
-    EXPECT_EQ(grid.Cols(), 5);
-    EXPECT_EQ(grid.FixedRows(), 0);
-    EXPECT_EQ(grid.FixedCols(), 1);
-}
-
 TEST(ScheduleGridItems, AddItemSplitsAtTabIntoColumnsFromZero) {
     ScheduleGrid grid;
     grid.AddItem("1\t$599.55\t% 500.00\t$99.55\t$99,900.45");
@@ -191,11 +183,6 @@ TEST_F(ShownGrid, CellsAreReadOnly) {
     QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(grid.model()->index(1, 0)).center());
     EXPECT_TRUE(grid.findChildren<QLineEdit*>().isEmpty());  // no editor opened
     EXPECT_EQ(grid.cellText(2, 1), "$10.00");
-}
-
-TEST_F(ShownGrid, UsersCannotResizeRowsOrColumns) {
-    EXPECT_EQ(grid.horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
-    EXPECT_EQ(grid.verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
 }
 
 TEST_F(ShownGrid, CtrlASelectsEveryOrdinaryCellButNoFixedOne) {
