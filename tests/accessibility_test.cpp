@@ -1,7 +1,10 @@
 #include "program_fixture.h"
+#include "schedule_grid.h"
 
 #include <QAccessible>
 #include <QLabel>
+
+#include <optional>
 
 namespace orvanta {
 namespace {
@@ -44,6 +47,43 @@ TEST_F(Accessibility, EveryControlOfTheThreeWindowsHasAName) {
     };
     click(result().cmdCredits);
     settle();
+}
+
+// A screen reader asks the table for any row, column or cell it likes; what lies outside reads as nothing.
+TEST_F(Accessibility, ScheduleReadsThroughTheTableInterfaceInRangeAndOut) {
+    type("100000", "6", "30");
+    click(entry().cmdCalculate);
+    settle();
+    ASSERT_TRUE(isLoaded<frmOutput>());
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(result().FGrid);
+    ASSERT_NE(grid, nullptr);
+    QAccessibleTableInterface* table = grid->tableInterface();
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(table->rowCount(), 361);
+    ASSERT_EQ(table->columnCount(), 4);
+
+    const std::pair<int, QString> rows[] = {{0, "0"}, {1, "1"}, {360, "360"}, {-1, ""}, {361, ""}, {461, ""}};
+    for (const auto& [row, description] : rows) EXPECT_EQ(table->rowDescription(row), description) << row;
+
+    const std::pair<int, QString> columns[] = {{0, "Payment"}, {3, "Balance"}, {-1, ""}, {4, ""}, {104, ""}};
+    for (const auto& [col, description] : columns) EXPECT_EQ(table->columnDescription(col), description) << col;
+
+    const struct {
+        int row, col;
+        std::optional<QString> text;
+    } cells[] = {{0, 3, "$100,000.00"}, {1, 0, "$599.55"}, {1, 1, "% 500.00"}, {1, 3, "$99,900.45"}, {-1, 0, {}},
+                 {361, 0, {}},          {461, 0, {}},      {0, -1, {}},        {0, 4, {}},           {0, 104, {}},
+                 {-1, -1, {}}};
+    for (const auto& [row, col, text] : cells) {
+        SCOPED_TRACE(testing::Message() << row << ", " << col);
+        QAccessibleInterface* cell = table->cellAt(row, col);
+        if (!text) {
+            EXPECT_EQ(cell, nullptr);
+            continue;
+        }
+        ASSERT_NE(cell, nullptr);
+        EXPECT_EQ(cell->text(QAccessible::Name), *text);
+    }
 }
 
 }  // namespace

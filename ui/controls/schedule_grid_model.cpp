@@ -47,11 +47,9 @@ void ScheduleGridModel::publishRows() {
     const int known = publishedRows_;
     const int stored = gridRows();
     if (stored == known) return;
-    const int firstNew = std::max(known - fixedRows_, 0);
-    const int lastNew = stored - fixedRows_ - 1;
+    // Views must still see the old count while the insertion is announced.
+    beginInsertRows({}, known - fixedRows_, stored - fixedRows_ - 1);
     publishedRows_ = stored;
-    if (lastNew < firstNew) return;
-    beginInsertRows({}, firstNew, lastNew);
     endInsertRows();
 }
 
@@ -77,6 +75,7 @@ int ScheduleGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant ScheduleGridModel::cellData(int row, int col, int role) const {
+    if (row < 0 || row >= gridRows() || col < 0 || col >= gridColumns) return {};
     const QString& text = cells_[row][col];
     switch (role) {
     case Qt::DisplayRole: return text;
@@ -86,21 +85,26 @@ QVariant ScheduleGridModel::cellData(int row, int col, int role) const {
     }
 }
 
+// Indices and sections may come from outside the program (a screen reader's through the
+// accessibility bridge), so anything outside what the views were told of reads as nothing.
+bool ScheduleGridModel::holds(const QModelIndex& index) const { return index.isValid() && checkIndex(index); }
+
 QVariant ScheduleGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) return {};
+    if (!holds(index)) return {};
     return cellData(index.row() + fixedRows_, index.column() + fixedCols_, role);
 }
 
 QVariant ScheduleGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal) {
-        if (fixedRows_ == 0) return {};
+        if (fixedRows_ == 0 || section < 0 || section >= columnCount()) return {};
         return cellData(0, section + fixedCols_, role);
     }
+    if (section < 0 || section >= rowCount()) return {};
     return cellData(section + fixedRows_, 0, role);
 }
 
 Qt::ItemFlags ScheduleGridModel::flags(const QModelIndex& index) const {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    return holds(index) ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
 }  // namespace orvanta

@@ -52,6 +52,7 @@ public:
 
 private:
     using Row = std::array<QString, gridColumns>;
+    bool holds(const QModelIndex& index) const;
     QVariant cellData(int row, int col, int role) const;
 
     std::vector<Row> cells_;
