@@ -55,7 +55,7 @@ TEST_F(ResultWindow, CalculateScheduleFillsSummaryAndGridForTheWorkedExample) {
 
 TEST_F(ResultWindow, ControlsStandWhereTheyWereDesigned) {
     frmOutput& w = window();
-    EXPECT_EQ(w.size(), QSize(546, 339));
+    expectEveryControlWithin(w);
     EXPECT_EQ(inTwips(w.FGrid), QRect(2760, 1200, 5175, 2895));
     EXPECT_EQ(inTwips(w.cmdBack), QRect(6720, 4560, 1215, 375));
     EXPECT_EQ(inTwips(w.cmdExit), QRect(5280, 4560, 1215, 375));
