@@ -1,4 +1,4 @@
-#include "frm_output.h"
+#include "program_fixture.h"
 
 #include "caption_frame.h"
 #include "qt_print.h"
@@ -30,14 +30,11 @@ QStringList rowOf(const ScheduleGrid& grid, int row) {
     return cells;
 }
 
-// The result window on its own; its ways to the other windows are tested with them.
-class ResultWindow : public testing::Test {
+// The result window filled directly; its ways to the other windows are tested with them. It runs
+// inside the program, since unloading it brings the entry window back.
+class ResultWindow : public ProgramTest {
 protected:
-    void TearDown() override {
-        if (isLoaded<frmOutput>()) windowInstance<frmOutput>().Unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    frmOutput& window() { return windowInstance<frmOutput>(); }
+    static frmOutput& window() { return result(); }
 };
 
 TEST_F(ResultWindow, CalculateScheduleFillsSummaryAndGridForTheWorkedExample) {
@@ -58,7 +55,7 @@ TEST_F(ResultWindow, CalculateScheduleFillsSummaryAndGridForTheWorkedExample) {
 
 TEST_F(ResultWindow, ControlsStandWhereTheyWereDesigned) {
     frmOutput& w = window();
-    EXPECT_EQ(w.size(), QSize(546, 339));
+    expectEveryControlWithin(w);
     EXPECT_EQ(inTwips(w.FGrid), QRect(2760, 1200, 5175, 2895));
     EXPECT_EQ(inTwips(w.cmdBack), QRect(6720, 4560, 1215, 375));
     EXPECT_EQ(inTwips(w.cmdExit), QRect(5280, 4560, 1215, 375));

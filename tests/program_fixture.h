@@ -75,6 +75,14 @@ protected:
         return {entry().txtAmount->text(), entry().txtRate->text(), entry().txtTerms->text()};
     }
 
+    // Every control designed on the window lies within its client area, so none is cut off.
+    static void expectEveryControlWithin(QWidget& window) {
+        for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (control->objectName().isEmpty() || control->objectName().startsWith("qt_")) continue;
+            EXPECT_TRUE(window.rect().contains(control->geometry())) << control->objectName().toStdString();
+        }
+    }
+
     std::vector<MessageBoxRequest> boxes;     // every message box, in order
     std::deque<int> answers;                  // answers to give to Yes/No boxes, in order
     int ends = 0;                             // calls of End

@@ -12,16 +12,16 @@
 namespace orvanta {
 namespace {
 
-RecordingView Schedule(const std::string& amount, const std::string& rate, const std::string& terms) {
+RecordingView schedule(const std::string& amount, const std::string& rate, const std::string& terms) {
     RecordingView view;
     CalculateSchedule(amount, rate, terms, view);
     return view;
 }
 
-std::string Month(const RecordingView& view, int month) { return view.items.at(month + 1); }
+std::string monthRow(const RecordingView& view, int month) { return view.items.at(month + 1); }
 
 TEST(WorkedExample, FixedRowIsSetOnceTheHeaderAndOpeningRowsStand) {
-    const RecordingView view = Schedule("100000", "6", "30");
+    const RecordingView view = schedule("100000", "6", "30");
     EXPECT_EQ(view.fixedRows, 1);
     EXPECT_EQ(view.itemsWhenFixed, 2u);
 }
@@ -57,7 +57,7 @@ TEST(GoldenSchedules, EveryRowAgreesWithTheIndependentComputation) {
         std::ifstream file(std::string(ORVANTA_GOLDEN_DIR) + "/" + name + "." + loan.kept);
         ASSERT_TRUE(file) << "missing golden file";
         const std::string expected{std::istreambuf_iterator<char>(file), {}};
-        const std::string actual = scheduleText(Schedule(loan.amount, loan.rate, loan.terms));
+        const std::string actual = scheduleText(schedule(loan.amount, loan.rate, loan.terms));
 
         if (std::string_view(loan.kept) == "sha256") {
             const QByteArray hash =
@@ -77,20 +77,20 @@ TEST(GoldenSchedules, EveryRowAgreesWithTheIndependentComputation) {
 }
 
 TEST(ScheduleLength, MonthCountRoundsHalfToEven) {
-    EXPECT_EQ(Schedule("1000", "5", "0.04").items.size(), 2u);  // 0.48 months
-    EXPECT_EQ(Schedule("1000", "5", "2.5").items.size(), 32u);
-    EXPECT_EQ(Schedule("1000", "5", "0.125").items.size(), 4u);  // 1.5 months: 2
-    EXPECT_EQ(Schedule("1000", "5", "0.375").items.size(), 6u);  // 4.5 months: 4
-    EXPECT_EQ(Schedule("1000", "5", "2.5").captions.at(SummaryLabel::Terms), "2.5(30 months)");
+    EXPECT_EQ(schedule("1000", "5", "0.04").items.size(), 2u);  // 0.48 months
+    EXPECT_EQ(schedule("1000", "5", "2.5").items.size(), 32u);
+    EXPECT_EQ(schedule("1000", "5", "0.125").items.size(), 4u);  // 1.5 months: 2
+    EXPECT_EQ(schedule("1000", "5", "0.375").items.size(), 6u);  // 4.5 months: 4
+    EXPECT_EQ(schedule("1000", "5", "2.5").captions.at(SummaryLabel::Terms), "2.5(30 months)");
 }
 
 TEST(ScheduleLength, LongestScheduleCompletesAndOneMoreMonthOverflows) {
     // 32767 months: 2730.5833... years.
-    const RecordingView longest = Schedule("100000", "6", "2730.58333333333");
+    const RecordingView longest = schedule("100000", "6", "2730.58333333333");
     ASSERT_EQ(longest.items.size(), 32769u);
     EXPECT_EQ(longest.items.back().substr(0, 6), "32767\t");
     try {
-        Schedule("100000", "6", "2731");
+        schedule("100000", "6", "2731");
         FAIL() << "expected an overflow";
     } catch (const RunTimeError& error) {
         EXPECT_EQ(error.number(), 6);
@@ -98,36 +98,36 @@ TEST(ScheduleLength, LongestScheduleCompletesAndOneMoreMonthOverflows) {
 }
 
 TEST(UnusualLoans, ZeroRateSplitsTheAmountEvenly) {
-    const RecordingView view = Schedule("1200", "0", "1");
+    const RecordingView view = schedule("1200", "0", "1");
     EXPECT_EQ(view.captions.at(SummaryLabel::Payment), "$100.00/mo");
-    EXPECT_EQ(Month(view, 1), "1\t$100.00\t% 0.00\t$100.00\t$1,100.00");
-    EXPECT_EQ(Month(view, 12), "12\t$100.00\t% 0.00\t$100.00\t$0.00");
+    EXPECT_EQ(monthRow(view, 1), "1\t$100.00\t% 0.00\t$100.00\t$1,100.00");
+    EXPECT_EQ(monthRow(view, 12), "12\t$100.00\t% 0.00\t$100.00\t$0.00");
 }
 
 TEST(UnusualLoans, NegativeAmountGivesNegativePayment) {
-    const RecordingView view = Schedule("-100000", "6", "30");
+    const RecordingView view = schedule("-100000", "6", "30");
     EXPECT_EQ(view.captions.at(SummaryLabel::Amount), "($100,000.00)");
     EXPECT_EQ(view.captions.at(SummaryLabel::Payment), "($599.55)/mo");
-    EXPECT_EQ(Month(view, 1), "1\t($599.55)\t% -500.00\t($99.55)\t($99,900.45)");
+    EXPECT_EQ(monthRow(view, 1), "1\t($599.55)\t% -500.00\t($99.55)\t($99,900.45)");
 }
 
 TEST(UnusualLoans, TinyRateStillCounts) {
     // 1 + r equals 1 in doubles here; the payment must still be amount / months, not a fault.
-    const RecordingView view = Schedule("36000", "1E-15", "30");
+    const RecordingView view = schedule("36000", "1E-15", "30");
     EXPECT_EQ(view.captions.at(SummaryLabel::Payment), "$100.00/mo");
 }
 
 TEST(UnusualLoans, LargeBalanceIsCarriedThroughExponentText) {
-    const RecordingView view = Schedule("1E+20", "12", "1");
+    const RecordingView view = schedule("1E+20", "12", "1");
     EXPECT_EQ(view.captions.at(SummaryLabel::Amount), "$100,000,000,000,000,000,000.00");
     ASSERT_EQ(view.items.size(), 14u);
     // Month 2's interest comes from the 7-digit text of a balance near 9.2E+19.
-    EXPECT_NE(Month(view, 2).find("\t% 921151187980386304.00\t"), std::string::npos) << Month(view, 2);
+    EXPECT_NE(monthRow(view, 2).find("\t% 921151187980386304.00\t"), std::string::npos) << monthRow(view, 2);
 }
 
 TEST(UnusualLoans, LocaleTextsThroughout) {
     setRegionalSettings(RegionalSettings::germany());
-    const RecordingView view = Schedule("100.000", "6,5", "30");
+    const RecordingView view = schedule("100.000", "6,5", "30");
     setRegionalSettings(RegionalSettings::unitedStates());
     EXPECT_EQ(view.captions.at(SummaryLabel::Amount), "100.000,00 \u20AC");
     EXPECT_EQ(view.captions.at(SummaryLabel::Rate), "% 6,50");

@@ -9,7 +9,7 @@
 namespace orvanta {
 namespace {
 
-int ErrorNumberOf(const std::string& text) {
+int errorNumberOf(const std::string& text) {
     try {
         textToDouble(text);
     } catch (const RunTimeError& error) {
@@ -50,15 +50,15 @@ TEST(textToDouble, RefusesWhatIsNoNumber) {
                              "5)",  "1,00",  "1,0000", ",100", "100,", "1000,000", ".",   "$",    "E5",   "1E",
                              "1E+", "1.2.3", "$$5",    "5$$",  "0x10", "inf",      "nan", "1e5e5"}) {
         EXPECT_FALSE(isNumeric(text)) << '"' << text << '"';
-        EXPECT_EQ(ErrorNumberOf(text), 13) << '"' << text << '"';
+        EXPECT_EQ(errorNumberOf(text), 13) << '"' << text << '"';
     }
 }
 
 TEST(textToDouble, BeyondTheDoubleRangeOverflowsButTinyNumbersAreZero) {
-    EXPECT_EQ(ErrorNumberOf("1E309"), 6);
-    EXPECT_EQ(ErrorNumberOf("-1E309"), 6);
-    EXPECT_EQ(ErrorNumberOf("1E99999999999999999999999"), 6);
-    EXPECT_EQ(ErrorNumberOf("0.01E311"), 6);
+    EXPECT_EQ(errorNumberOf("1E309"), 6);
+    EXPECT_EQ(errorNumberOf("-1E309"), 6);
+    EXPECT_EQ(errorNumberOf("1E99999999999999999999999"), 6);
+    EXPECT_EQ(errorNumberOf("0.01E311"), 6);
     EXPECT_FALSE(isNumeric("1E309"));
     EXPECT_EQ(textToDouble("1E-400"), 0);
     EXPECT_EQ(textToDouble("1000E-99999999999999999999999"), 0);

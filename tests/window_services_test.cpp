@@ -145,6 +145,22 @@ TEST_F(WindowServices, ModalShowEndsWhenTheWindowIsUnloaded) {
     EXPECT_FALSE(isLoaded<frmProbe>());
 }
 
+// A window designed 3000 x 1500 twips: 200 x 100 pixels at 15 twips a pixel.
+class frmFixed : public Window {
+public:
+    frmFixed() { setFixedSingleBorder(3000, 1500); }
+};
+
+TEST_F(WindowServices, FixedSingleBorderKeepsTheClientAreaAtItsDesignedSize) {
+    frmFixed& fixed = windowInstance<frmFixed>();
+    fixed.Show();
+    fixed.resize(400, 300);
+    EXPECT_EQ(fixed.size(), QSize(200, 100));
+    EXPECT_FALSE(fixed.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(fixed.windowFlags() & Qt::WindowMinimizeButtonHint);
+    fixed.Unload();
+}
+
 TEST_F(WindowServices, MessageBoxRejectsButtonSetsTheProgramNeverUses) {
     EXPECT_THROW(MsgBox("?", 3, "Orvanta"), RunTimeError);
 }

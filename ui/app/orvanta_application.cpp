@@ -4,6 +4,7 @@
 #include "locale_regional_settings.h"
 #include "message_box.h"
 #include "program_identity.h"
+#include "program_version.h"
 #include "run_time_error.h"
 
 #include <QIcon>
@@ -12,7 +13,7 @@ namespace orvanta {
 
 OrvantaApplication::OrvantaApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(programName);
-    setApplicationVersion("1.00");
+    setApplicationVersion(programVersion);
     setDesktopFileName(ORVANTA_APP_ID);
     QIcon icon;
     for (const char* size : {"16", "32", "48", "64", "128"})

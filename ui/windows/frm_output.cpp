@@ -3,6 +3,8 @@
 #include "caption_frame.h"
 #include "designed_control.h"
 #include "exit_confirmation.h"
+#include "frm_main.h"
+#include "frm_splash.h"
 #include "program_identity.h"
 #include "rule_line.h"
 #include "schedule_grid.h"
@@ -13,11 +15,6 @@
 namespace orvanta {
 
 namespace {
-
-frmOutput::Navigation& navigation() {
-    static frmOutput::Navigation current;
-    return current;
-}
 
 QPushButton* button(QWidget* window, const char* name, const QString& caption, int left, int width) {
     return designed(new QPushButton(caption, window), name, left, 4560, width, 375);
@@ -78,8 +75,6 @@ frmOutput::frmOutput() {
     connect(cmdExit, &QPushButton::clicked, this, &frmOutput::cmdExit_Click);
 }
 
-void frmOutput::setNavigation(Navigation newNavigation) { navigation() = std::move(newNavigation); }
-
 void frmOutput::setCaption(SummaryLabel label, const std::string& text) {
     QLabel* target = nullptr;
     switch (label) {
@@ -102,17 +97,13 @@ void frmOutput::showEvent(QShowEvent* event) {
 
 void frmOutput::cmdBack_Click() {
     Unload();
-    if (navigation().showEntryWindow) navigation().showEntryWindow();
+    windowInstance<frmMain>().Show();
 }
 
-void frmOutput::cmdCredits_Click() {
-    if (navigation().showCreditsWindow) navigation().showCreditsWindow();
-}
+void frmOutput::cmdCredits_Click() { windowInstance<frmSplash>().Show(Window::Modal); }
 
 void frmOutput::cmdExit_Click() { confirmExit(); }
 
-void frmOutput::Form_Unload(std::int16_t&) {
-    if (navigation().showEntryWindow) navigation().showEntryWindow();
-}
+void frmOutput::Form_Unload(std::int16_t&) { windowInstance<frmMain>().Show(); }
 
 }  // namespace orvanta

@@ -6,7 +6,6 @@
 #include <QString>
 
 #include <array>
-#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -25,15 +24,6 @@ class frmOutput : public Window, public ScheduleView {
 
 public:
     frmOutput();
-
-    // What the result window needs of the other windows; start-up sets these
-    // once. showEntryWindow: frmMain shown modeless. showCreditsWindow: frmSplash
-    // loaded and shown modal (returns once it is hidden).
-    struct Navigation {
-        std::function<void()> showEntryWindow;
-        std::function<void()> showCreditsWindow;
-    };
-    static void setNavigation(Navigation navigation);
 
     // ScheduleView
     void setCaption(SummaryLabel label, const std::string& text) override;
