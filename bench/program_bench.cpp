@@ -32,7 +32,7 @@ struct Program : OrvantaApplication {
         qInstallMessageHandler(
             [](QtMsgType, const QMessageLogContext&, const QString&) {});  // offscreen warns on every raise()
         setMessageBoxResponder([](const MessageBoxRequest&) { return MsgBoxAnswer::Yes; });
-        setEndHandler([] {});
+        setEndHandler([](int) {});
     }
 };
 

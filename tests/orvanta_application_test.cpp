@@ -23,16 +23,48 @@ TEST_F(ApplicationInGerman, NamesTheProgramAndGivesEveryWindowItsIcon) {
     EXPECT_EQ(icon.pixmap(32).size(), QSize(32, 32));
 }
 
-TEST_F(ApplicationInGerman, ReportsARunTimeErrorThatEscapesAHandlerAndEnds) {
-    struct FaultyHandler : QObject {
-        bool event(QEvent*) override { throw RunTimeError::overflow(); }
-    } handler;
-    QEvent event(QEvent::User);
-    QCoreApplication::sendEvent(&handler, &event);
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].prompt, "Run-time error '6':\n\nOverflow");
-    EXPECT_EQ(boxes[0].title, "Orvanta");
-    EXPECT_EQ(ends, 1);
+// A run-time error raised in a handler is reported where Qt calls the handler, through the
+// connections the windows make themselves, and ends the program with status 1.
+TEST_F(ApplicationInGerman, ARunTimeErrorInAHandlerIsReportedWhereQtCallsItAndEndsWithStatusOne) {
+    const frmOutput::Navigation working{
+        .showEntryWindow = [] { windowInstance<frmMain>().Show(); },
+        .showCreditsWindow = [] { windowInstance<frmSplash>().Show(Window::Modal); },
+    };
+    const frmOutput::Navigation faulty{
+        .showEntryWindow = [] { throw RunTimeError::divisionByZero(); },
+        .showCreditsWindow = [] { throw RunTimeError::overflow(); },
+    };
+    struct Way {
+        const char* name;
+        std::function<void()> raise;
+        QString report;
+    };
+    const std::vector<Way> ways = {
+        {"Credits button", [&] { click(result().cmdCredits); }, "Run-time error '6':\n\nOverflow"},
+        {"close box", [&] { result().close(); }, "Run-time error '11':\n\nDivision by zero"},
+    };
+    type("100.000", "6,5", "30");
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        frmOutput::setNavigation(working);
+        click(entry().cmdCalculate);
+        settle();
+        ASSERT_TRUE(isLoaded<frmOutput>());
+        boxes.clear();
+        ends = 0;
+
+        frmOutput::setNavigation(faulty);
+        way.raise();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].prompt, way.report);
+        EXPECT_EQ(boxes[0].title, "Orvanta");
+        EXPECT_EQ(ends, 1);
+        EXPECT_EQ(endStatus, 1);
+
+        frmOutput::setNavigation(working);
+        if (isLoaded<frmOutput>()) result().Unload();
+        settle();
+    }
 }
 
 TEST_F(ApplicationInGerman, ReadsGermanEntriesAndWritesEuros) {

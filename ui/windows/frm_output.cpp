@@ -3,6 +3,7 @@
 #include "caption_frame.h"
 #include "designed_control.h"
 #include "exit_confirmation.h"
+#include "handler.h"
 #include "program_identity.h"
 #include "rule_line.h"
 #include "schedule_grid.h"
@@ -73,9 +74,9 @@ frmOutput::frmOutput() {
     setTabOrder(cmdExit, cmdCredits);
     FGrid->setFocus();
 
-    connect(cmdBack, &QPushButton::clicked, this, &frmOutput::cmdBack_Click);
-    connect(cmdCredits, &QPushButton::clicked, this, &frmOutput::cmdCredits_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &frmOutput::cmdExit_Click);
+    connect(cmdBack, &QPushButton::clicked, this, handlerSlot(this, &frmOutput::cmdBack_Click));
+    connect(cmdCredits, &QPushButton::clicked, this, handlerSlot(this, &frmOutput::cmdCredits_Click));
+    connect(cmdExit, &QPushButton::clicked, this, handlerSlot(this, &frmOutput::cmdExit_Click));
 }
 
 void frmOutput::setNavigation(Navigation newNavigation) { navigation() = std::move(newNavigation); }

@@ -3,6 +3,7 @@
 #include "frm_main.h"
 #include "frm_output.h"
 #include "frm_splash.h"
+#include "handler.h"
 
 namespace orvanta {
 
@@ -12,8 +13,10 @@ void Main() {
         .showCreditsWindow = [] { windowInstance<frmSplash>().Show(Window::Modal); },
     });
 
-    windowInstance<frmMain>().Show();
-    windowInstance<frmSplash>().Show(Window::Modal);
+    runHandler([] {
+        windowInstance<frmMain>().Show();
+        windowInstance<frmSplash>().Show(Window::Modal);
+    });
 }
 
 }  // namespace orvanta
