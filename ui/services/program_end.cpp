@@ -25,7 +25,8 @@ void End(int exitStatus) {
         endHandler()(exitStatus);
         return;
     }
-    // Nothing returns into the frames below once the application object is gone.
+    // The application object goes from under the handlers that called End; the process goes
+    // right after it, so none of them runs on.
     delete std::exchange(applicationToTearDown(), nullptr);
     std::fflush(nullptr);
     std::_Exit(exitStatus);
