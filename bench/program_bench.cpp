@@ -1,6 +1,6 @@
 // The program as a user meets it, on Qt's offscreen platform unless another one is chosen:
-// start-up, from the application object until the windows are painted, and "Next >" until the
-// result window is painted, for 30 years and for the longest schedule (32,767 months).
+// "Next >" until the result window is painted, for 30 years and for the longest schedule
+// (32,767 months). Start-up is timed on the real process by bench/start_up_bench.py.
 #include <benchmark/benchmark.h>
 
 #include "frm_main.h"
@@ -14,8 +14,6 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <optional>
 
 namespace {
 
@@ -32,7 +30,7 @@ struct Program : OrvantaApplication {
         qInstallMessageHandler(
             [](QtMsgType, const QMessageLogContext&, const QString&) {});  // offscreen warns on every raise()
         setMessageBoxResponder([](const MessageBoxRequest&) { return MsgBoxAnswer::Yes; });
-        setEndHandler([] {});
+        setEndHandler([](int) {});
     }
 };
 
@@ -46,26 +44,6 @@ void leave() {
     if (isLoaded<frmOutput>()) windowInstance<frmOutput>().Unload();
     windowInstance<frmMain>().Unload();
     discardUnloaded();
-}
-
-// A fresh application object and Main, up to the entry window and the credits window over it,
-// both painted; the user then clicks the credits window away.
-void BM_StartUpToPaintedWindows(benchmark::State& state) {
-    Window::setModalResponder([](Window& splash) {
-        benchmark::DoNotOptimize(windowInstance<frmMain>().grab());
-        benchmark::DoNotOptimize(splash.grab());
-        static_cast<frmSplash&>(splash).Frame1_Click();
-    });
-    std::optional<Program> program;
-    for (auto _ : state) {
-        program.emplace();
-        Main();
-        state.PauseTiming();
-        leave();
-        program.reset();
-        state.ResumeTiming();
-    }
-    Window::setModalResponder({});
 }
 
 // From the click on "Next >" to the painted result window: validation, the schedule, the grid.
@@ -93,7 +71,6 @@ void BM_NextToPaintedResult(benchmark::State& state, const char* terms) {
 
 }  // namespace
 
-BENCHMARK(BM_StartUpToPaintedWindows)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_NextToPaintedResult, months_360, "30")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_NextToPaintedResult, months_32767, "2730.58333333333")->Unit(benchmark::kMillisecond);
 

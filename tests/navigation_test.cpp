@@ -35,7 +35,7 @@ protected:
     void expectOneExitQuestion() {
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].prompt, exitQuestion);
-        EXPECT_EQ(boxes[0].style, 52);
+        EXPECT_EQ(static_cast<int>(boxes[0].style), 52);
         EXPECT_EQ(boxes[0].title, "Orvanta");
     }
 
@@ -75,7 +75,7 @@ TEST(StartUp, ShowsTheEntryWindowBeneathTheModalCreditsWindowAndReturnsWhenItIsD
 
     Window::setModalResponder({});
     setMessageBoxResponder([](const MessageBoxRequest&) { return MsgBoxAnswer::Yes; });
-    setEndHandler([] {});
+    setEndHandler([](int) {});
     windowInstance<frmMain>().Unload();
     setMessageBoxResponder({});
     setEndHandler({});
@@ -119,6 +119,7 @@ TEST_F(Navigation, ExitAndTheEntryWindowsCloseBoxChangeNothingOnNoAndEndOnYes) {
         answers = {MsgBoxAnswer::Yes};
         leave();
         EXPECT_EQ(ends, 1);
+        EXPECT_EQ(endStatus, 0);
         ends = 0;
     }
 }
@@ -189,6 +190,7 @@ TEST_F(Navigation, ExitFromTheResultWindowAsksOnceAndEndsOnYesOnly) {
     click(result().cmdExit);
     expectOneExitQuestion();  // the hidden entry window does not ask as well
     EXPECT_EQ(ends, 1);
+    EXPECT_EQ(endStatus, 0);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 
 #include <deque>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace orvanta {
@@ -25,7 +26,10 @@ class ProgramTest : public testing::Test {
 protected:
     void SetUp() override {
         setMessageBoxResponder([this](const MessageBoxRequest& box) { return answer(box); });
-        setEndHandler([this] { ++ends; });
+        setEndHandler([this](int exitStatus) {
+            ++ends;
+            endStatus = exitStatus;
+        });
         Window::setModalResponder([this](Window& window) {
             if (whileModal) {
                 auto once = std::move(whileModal);
@@ -84,19 +88,22 @@ protected:
     }
 
     std::vector<MessageBoxRequest> boxes;     // every message box, in order
-    std::deque<int> answers;                  // answers to give to Yes/No boxes, in order
+    std::deque<MsgBoxAnswer> answers;         // answers to give to Yes/No boxes, in order
     int ends = 0;                             // calls of End
+    int endStatus = -1;                       // the exit status passed to the last End
     std::function<void(Window&)> whileModal;  // runs inside the next modal wait instead of a key
+    std::function<void()> questionFault;      // raised by the next question instead of an answer
 
 private:
-    int answer(const MessageBoxRequest& box) {
+    MsgBoxAnswer answer(const MessageBoxRequest& box) {
         boxes.push_back(box);
-        if ((box.style & 0x7) != MsgBoxStyle::YesNo) return MsgBoxAnswer::Ok;
+        if (box.style != MsgBoxStyle::YesNoExclamation) return MsgBoxAnswer::Ok;
+        if (questionFault) std::exchange(questionFault, nullptr)();
         if (answers.empty()) {
             ADD_FAILURE() << "unexpected question: " << box.prompt.toStdString();
             return MsgBoxAnswer::No;
         }
-        const int next = answers.front();
+        const MsgBoxAnswer next = answers.front();
         answers.pop_front();
         return next;
     }

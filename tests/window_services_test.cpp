@@ -1,5 +1,6 @@
 #include "message_box.h"
 #include "program_end.h"
+#include "programming_error.h"
 #include "run_time_error.h"
 #include "window.h"
 
@@ -139,10 +140,41 @@ TEST_F(WindowServices, ModalShowWaitsUntilHiddenWhileOtherWindowsTakeNoInput) {
     EXPECT_TRUE(isLoaded<frmProbe>());
 }
 
-TEST_F(WindowServices, ModalShowEndsWhenTheWindowIsUnloaded) {
-    Window::setModalResponder([](Window& shown) { shown.Unload(); });
-    windowInstance<frmProbe>().Show(Window::Modal);
-    EXPECT_FALSE(isLoaded<frmProbe>());
+// Stops the test run if a modal wait is still on after two seconds, as nothing else would end it.
+class StrandedWaitWatchdog {
+public:
+    StrandedWaitWatchdog() {
+        timer_.setSingleShot(true);
+        QObject::connect(&timer_, &QTimer::timeout, [] { qFatal("the modal wait was stranded"); });
+        timer_.start(2000);
+    }
+
+private:
+    QTimer timer_;
+};
+
+TEST_F(WindowServices, ModalShowEndsHoweverTheWindowGoes) {
+    struct Way {
+        const char* name;
+        std::function<void(Window&)> dismiss;
+        bool loadedAfter;
+    };
+    const std::vector<Way> ways = {
+        {"Hide", [](Window& shown) { shown.Hide(); }, true},
+        {"Qt's hide()", [](Window& shown) { shown.hide(); }, true},
+        {"Unload", [](Window& shown) { shown.Unload(); }, false},
+        {"close box", [](Window& shown) { shown.close(); }, false},
+        {"destroyed", [](Window& shown) { delete &dynamic_cast<frmProbe&>(shown); }, false},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        Window::setModalResponder(way.dismiss);
+        StrandedWaitWatchdog watchdog;
+        windowInstance<frmProbe>().Show(Window::Modal);
+        EXPECT_EQ(isLoaded<frmProbe>(), way.loadedAfter);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        unloadProbe();
+    }
 }
 
 // A window designed 3000 x 1500 twips: 200 x 100 pixels at 15 twips a pixel.
@@ -161,12 +193,29 @@ TEST_F(WindowServices, FixedSingleBorderKeepsTheClientAreaAtItsDesignedSize) {
     fixed.Unload();
 }
 
-TEST_F(WindowServices, MessageBoxRejectsButtonSetsTheProgramNeverUses) {
-    EXPECT_THROW(MsgBox("?", 3, "Orvanta"), RunTimeError);
+TEST_F(WindowServices, ASecondModalShowDuringTheModalWaitIsRefused) {
+    int waits = 0;
+    bool secondShowReturned = false;
+    Window::setModalResponder([&](Window& shown) {
+        if (++waits > 1) {  // a second wait would be the fault: end it
+            shown.Hide();
+            return;
+        }
+        EXPECT_REFUSED(shown.Show(Window::Modal));
+        secondShowReturned = true;
+        EXPECT_TRUE(shown.isVisible()) << "the refused Show left the window as it was";
+        EXPECT_EQ(QApplication::activeModalWidget(), &shown);
+        shown.Hide();
+    });
+    StrandedWaitWatchdog watchdog;
+    windowInstance<frmProbe>().Show(Window::Modal);
+    EXPECT_TRUE(secondShowReturned);
+    EXPECT_EQ(waits, 1);
+    EXPECT_FALSE(windowInstance<frmProbe>().isVisible());
 }
 
 // Runs check on the real message box once it is up, then types key into it.
-int answerRealBox(int style, Qt::Key key, const std::function<void(QMessageBox&)>& check) {
+MsgBoxAnswer answerRealBox(MsgBoxStyle style, Qt::Key key, const std::function<void(QMessageBox&)>& check) {
     bool checked = false;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -175,13 +224,13 @@ int answerRealBox(int style, Qt::Key key, const std::function<void(QMessageBox&)
         checked = true;
         QTest::keyClick(box, key);
     });
-    const int answer = MsgBox("Are you sure you want to exit the program?", style, "Orvanta");
+    const MsgBoxAnswer answer = MsgBox("Are you sure you want to exit the program?", style, "Orvanta");
     EXPECT_TRUE(checked);
     return answer;
 }
 
 TEST_F(WindowServices, RealYesNoBoxHasYesAsDefaultSoEnterAnswersYes) {
-    const int answer = answerRealBox(52, Qt::Key_Return, [](QMessageBox& box) {
+    const MsgBoxAnswer answer = answerRealBox(MsgBoxStyle::YesNoExclamation, Qt::Key_Return, [](QMessageBox& box) {
         EXPECT_EQ(box.windowTitle(), "Orvanta");
         EXPECT_EQ(box.text(), "Are you sure you want to exit the program?");
         EXPECT_EQ(box.icon(), QMessageBox::Warning);
@@ -193,11 +242,11 @@ TEST_F(WindowServices, RealYesNoBoxHasYesAsDefaultSoEnterAnswersYes) {
 }
 
 TEST_F(WindowServices, RealYesNoBoxAnswersNoOnEscape) {
-    EXPECT_EQ(answerRealBox(52, Qt::Key_Escape, [](QMessageBox&) {}), MsgBoxAnswer::No);
+    EXPECT_EQ(answerRealBox(MsgBoxStyle::YesNoExclamation, Qt::Key_Escape, [](QMessageBox&) {}), MsgBoxAnswer::No);
 }
 
 TEST_F(WindowServices, RealInformationBoxHasOneOkButton) {
-    const int answer = answerRealBox(64, Qt::Key_Return, [](QMessageBox& box) {
+    const MsgBoxAnswer answer = answerRealBox(MsgBoxStyle::Information, Qt::Key_Return, [](QMessageBox& box) {
         EXPECT_EQ(box.icon(), QMessageBox::Information);
         EXPECT_EQ(box.buttons().size(), 1);
         EXPECT_NE(box.button(QMessageBox::Ok), nullptr);
@@ -205,7 +254,7 @@ TEST_F(WindowServices, RealInformationBoxHasOneOkButton) {
     EXPECT_EQ(answer, MsgBoxAnswer::Ok);
 }
 
-TEST_F(WindowServices, RunTimeErrorReportNamesNumberAndMessageThenEnds) {
+TEST_F(WindowServices, RunTimeErrorReportNamesNumberAndMessageThenEndsWithStatusOne) {
     MessageBoxRequest shown;
     std::vector<std::string> events;
     setMessageBoxResponder([&](const MessageBoxRequest& request) {
@@ -213,18 +262,18 @@ TEST_F(WindowServices, RunTimeErrorReportNamesNumberAndMessageThenEnds) {
         events.push_back("box");
         return MsgBoxAnswer::Ok;
     });
-    setEndHandler([&] { events.push_back("end"); });
+    setEndHandler([&](int exitStatus) { events.push_back("end " + std::to_string(exitStatus)); });
 
     reportRunTimeError(RunTimeError::divisionByZero());
 
     EXPECT_EQ(shown.title, "Orvanta");
     EXPECT_EQ(shown.prompt, "Run-time error '11':\n\nDivision by zero");
-    EXPECT_EQ(shown.style, MsgBoxStyle::OkOnly + MsgBoxStyle::CriticalIcon);
-    EXPECT_EQ(events, (std::vector<std::string>{"box", "end"}));
+    EXPECT_EQ(static_cast<int>(shown.style), 16);
+    EXPECT_EQ(events, (std::vector<std::string>{"box", "end 1"}));
 }
 
 TEST_F(WindowServices, RealRunTimeErrorReportUsesTheCriticalIcon) {
-    setEndHandler([] {});
+    setEndHandler([](int) {});
     bool checked = false;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -245,14 +294,16 @@ public:
     void Form_Unload(std::int16_t&) override { std::fputs("unload ran\n", stderr); }
 };
 
-TEST(WindowServicesDeathTest, EndExitsWithStatusZeroAndRunsNoUnloadHandler) {
+TEST(WindowServicesDeathTest, EndExitsWithTheGivenStatusAndRunsNoUnloadHandler) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            windowInstance<frmNoisy>().Show();
-            End();
-        },
-        testing::ExitedWithCode(0), testing::Not(testing::HasSubstr("unload ran")));
+    for (const int status : {0, 1}) {
+        EXPECT_EXIT(
+            {
+                windowInstance<frmNoisy>().Show();
+                End(status);
+            },
+            testing::ExitedWithCode(status), testing::Not(testing::HasSubstr("unload ran")));
+    }
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include "orvanta_application.h"
+#include "program_end.h"
 #include "start_up.h"
 
 int main(int argc, char** argv) {
-    orvanta::OrvantaApplication application(argc, argv);
+    auto* application = new orvanta::OrvantaApplication(argc, argv);
+    orvanta::tearDownAtEnd(application);  // End deletes it, so the clipboard outlives the program
     orvanta::Main();
-    return application.exec();
+    return application->exec();
 }

@@ -2,10 +2,8 @@
 
 #include "fonts.h"
 #include "locale_regional_settings.h"
-#include "message_box.h"
 #include "program_identity.h"
 #include "program_version.h"
-#include "run_time_error.h"
 
 #include <QIcon>
 
@@ -22,15 +20,6 @@ OrvantaApplication::OrvantaApplication(int& argc, char** argv) : QApplication(ar
     setQuitOnLastWindowClosed(false);
     useOrvantaFonts();
     adoptUserRegionalSettings();
-}
-
-bool OrvantaApplication::notify(QObject* receiver, QEvent* event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const RunTimeError& error) {
-        reportRunTimeError(error);
-        return true;
-    }
 }
 
 }  // namespace orvanta

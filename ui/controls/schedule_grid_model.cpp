@@ -1,7 +1,5 @@
 #include "schedule_grid_model.h"
 
-#include "run_time_error.h"
-
 #include <QMetaObject>
 
 #include <algorithm>
@@ -54,7 +52,9 @@ void ScheduleGridModel::publishRows() {
 }
 
 void ScheduleGridModel::setFixedRows(int rows) {
-    if (rows < 0 || rows > 1 || rows >= gridRows()) throw RunTimeError::invalidCall();
+    const bool allowed = rows >= 0 && rows <= 1 && rows < gridRows();
+    Q_ASSERT_X(allowed, "ScheduleGridModel::setFixedRows", "0 or 1, with an ordinary row below");
+    if (!allowed) return;
     beginResetModel();
     fixedRows_ = rows;
     publishedRows_ = gridRows();
@@ -62,8 +62,9 @@ void ScheduleGridModel::setFixedRows(int rows) {
 }
 
 QString ScheduleGridModel::cellText(int row, int col) const {
-    if (row < 0 || row >= gridRows() || col < 0 || col >= gridColumns) throw RunTimeError::invalidCall();
-    return cells_[row][col];
+    const bool inside = row >= 0 && row < gridRows() && col >= 0 && col < gridColumns;
+    Q_ASSERT_X(inside, "ScheduleGridModel::cellText", "no such cell");
+    return inside ? cells_[row][col] : QString();
 }
 
 int ScheduleGridModel::rowCount(const QModelIndex& parent) const {

@@ -35,10 +35,12 @@ public:
     int fixedRows() const { return fixedRows_; }
     int fixedCols() const { return fixedCols_; }
     // A header row is all a grid of Orvanta needs: 0 or 1, and at least one
-    // ordinary row must remain. Anything else throws RunTimeError 5.
+    // ordinary row must remain. Anything else is a programming error: it asserts
+    // in a debug build and changes nothing otherwise.
     void setFixedRows(int rows);
 
-    // Cell text by grid position, fixed cells included.
+    // Cell text by grid position, fixed cells included. A position outside the
+    // grid asserts in a debug build and reads as empty otherwise.
     QString cellText(int row, int col) const;
 
     // Tells views about rows stored since the last publication.

@@ -1,5 +1,7 @@
 #include "key_press.h"
 
+#include "handler.h"
+
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -18,7 +20,7 @@ protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::KeyPress) return false;
         std::int16_t keyAscii = keyAsciiOf(static_cast<const QKeyEvent&>(*event));
-        if (keyAscii != 0) handler_(keyAscii);
+        if (keyAscii != 0) runHandler([&] { handler_(keyAscii); });
         return false;
     }
 

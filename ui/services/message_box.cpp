@@ -15,20 +15,21 @@ MessageBoxResponder& responder() {
     return current;
 }
 
-QMessageBox::Icon iconOf(int style) {
-    switch (style & 0x70) {
-    case MsgBoxStyle::CriticalIcon: return QMessageBox::Critical;
-    case MsgBoxStyle::WarningIcon: return QMessageBox::Warning;
-    case MsgBoxStyle::InformationIcon: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+QMessageBox::Icon iconOf(MsgBoxStyle style) {
+    switch (style) {
+    case MsgBoxStyle::Critical: return QMessageBox::Critical;
+    case MsgBoxStyle::YesNoExclamation: return QMessageBox::Warning;
+    case MsgBoxStyle::Information: return QMessageBox::Information;
     }
+    Q_ASSERT_X(false, "MsgBox", "a style the program does not use");
+    return QMessageBox::NoIcon;
 }
 
-int showRealBox(const QString& prompt, int style, const QString& title) {
+MsgBoxAnswer showRealBox(const QString& prompt, MsgBoxStyle style, const QString& title) {
     QMessageBox box(iconOf(style), title, prompt);
     box.setWindowModality(Qt::ApplicationModal);
 
-    if ((style & 0x7) == MsgBoxStyle::YesNo) {
+    if (style == MsgBoxStyle::YesNoExclamation) {
         QPushButton* yes = box.addButton(QMessageBox::Yes);
         QPushButton* no = box.addButton(QMessageBox::No);
         box.setDefaultButton(yes);
@@ -45,22 +46,20 @@ int showRealBox(const QString& prompt, int style, const QString& title) {
 
 }  // namespace
 
-int MsgBox(const QString& prompt, int style, const QString& title) {
-    const int buttons = style & 0x7;
-    if (buttons != MsgBoxStyle::OkOnly && buttons != MsgBoxStyle::YesNo) throw RunTimeError::invalidCall();
+MsgBoxAnswer MsgBox(const QString& prompt, MsgBoxStyle style, const QString& title) {
     if (responder()) return responder()(MessageBoxRequest{prompt, style, title});
     return showRealBox(prompt, style, title);
 }
 
 void reportRunTimeError(const RunTimeError& error) {
     showRunTimeError(error);
-    End();
+    End(1);
 }
 
 void showRunTimeError(const RunTimeError& error) {
     const QString prompt =
         QString("Run-time error '%1':\n\n%2").arg(error.number()).arg(QString::fromStdString(error.what()));
-    MsgBox(prompt, MsgBoxStyle::OkOnly + MsgBoxStyle::CriticalIcon, "Orvanta");
+    MsgBox(prompt, MsgBoxStyle::Critical, "Orvanta");
 }
 
 void setMessageBoxResponder(MessageBoxResponder newResponder) { responder() = std::move(newResponder); }

@@ -1,26 +1,39 @@
 #include "program_end.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace orvanta {
 
 namespace {
-std::function<void()>& endHandler() {
-    static std::function<void()> handler;
+std::function<void(int)>& endHandler() {
+    static std::function<void(int)> handler;
     return handler;
+}
+
+QCoreApplication*& applicationToTearDown() {
+    static QCoreApplication* application = nullptr;
+    return application;
 }
 }  // namespace
 
-void End() {
+void End(int exitStatus) {
     if (endHandler()) {
-        endHandler()();
+        endHandler()(exitStatus);
         return;
     }
+    // The application object goes from under the handlers that called End; the process goes
+    // right after it, so none of them runs on.
+    delete std::exchange(applicationToTearDown(), nullptr);
     std::fflush(nullptr);
-    std::_Exit(0);
+    std::_Exit(exitStatus);
 }
 
-void setEndHandler(std::function<void()> handler) { endHandler() = std::move(handler); }
+void tearDownAtEnd(QCoreApplication* application) { applicationToTearDown() = application; }
+
+void setEndHandler(std::function<void(int exitStatus)> handler) { endHandler() = std::move(handler); }
 
 }  // namespace orvanta

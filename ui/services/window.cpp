@@ -1,10 +1,12 @@
 #include "window.h"
 
+#include "handler.h"
 #include "twips.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QHideEvent>
 #include <QScreen>
 #include <QTimer>
 
@@ -20,6 +22,7 @@ Window::ModalResponder& modalResponder() {
 Window::Window(QWidget* parent) : QWidget(parent) {}
 
 Window::~Window() {
+    endModalWait();
     if (registrySlot_ != nullptr && *registrySlot_ == this) *registrySlot_ = nullptr;
 }
 
@@ -65,6 +68,12 @@ void Window::Show(ShowMode mode) {
         return;
     }
 
+    if (modalWait_ != nullptr) {
+        // The caller of the first Show still waits for this window; a second wait would strand it.
+        Q_ASSERT_X(false, "Window::Show", "modal Show of a window that is already modal");
+        return;
+    }
+
     // Modality only takes effect on a window that is shown afresh.
     if (isVisible()) hide();
     setWindowModality(Qt::ApplicationModal);
@@ -75,19 +84,21 @@ void Window::Show(ShowMode mode) {
     modalWait_ = &wait;
     if (modalResponder()) {
         QTimer::singleShot(0, &wait, [self] {
-            if (self && modalResponder()) modalResponder()(*self);
+            if (self && modalResponder()) runHandler([&] { modalResponder()(*self); });
         });
     }
-    wait.exec();
+    if (isVisible()) wait.exec();  // the window may have gone while it was being shown
     if (self) {
         self->modalWait_ = nullptr;
         self->setWindowModality(Qt::NonModal);
     }
 }
 
-void Window::Hide() {
-    hide();
+void Window::Hide() { hide(); }
+
+void Window::endModalWait() {
     if (modalWait_ != nullptr) modalWait_->quit();
+    modalWait_ = nullptr;
 }
 
 bool Window::Unload() {
@@ -105,7 +116,13 @@ bool Window::Unload() {
 void Window::closeEvent(QCloseEvent* event) {
     // Unload hides the window itself when it lets it go; Qt must not close it as well.
     event->ignore();
-    Unload();
+    runHandler([this] { Unload(); });
+}
+
+void Window::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // A spontaneous hide is the window system's (the window minimized): it is still up.
+    if (!event->spontaneous()) endModalWait();
 }
 
 }  // namespace orvanta

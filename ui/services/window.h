@@ -28,7 +28,10 @@ public:
     enum ShowMode { Modeless = 0, Modal = 1 };
 
     // Makes the window visible. Modal: application-modal, and the call returns
-    // only when the window is hidden or unloaded; the other windows take no input.
+    // only when the window is hidden (Hide, Qt's hide() or close()), unloaded or
+    // destroyed; the other windows take no input. A modal Show of a window whose
+    // modal wait is still on is a programming error: it asserts in a debug build
+    // and is refused otherwise, leaving the first wait as it was.
     // A window set to start centred is centred on the screen when first shown.
     void Show(ShowMode mode = Modeless);
 
@@ -65,6 +68,7 @@ protected:
     void setStartUpCentreScreen();
 
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     template <class W> friend W& windowInstance();
@@ -72,6 +76,7 @@ private:
     void attach(Window** registrySlot);
     void centreOnScreen();
     void showOnTop();
+    void endModalWait();
 
     Window** registrySlot_ = nullptr;
     QEventLoop* modalWait_ = nullptr;

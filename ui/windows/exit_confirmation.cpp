@@ -7,10 +7,10 @@
 namespace orvanta {
 
 bool confirmExit() {
-    const int answer = MsgBox("Are you sure you want to exit the program?",
-                              MsgBoxStyle::YesNo + MsgBoxStyle::WarningIcon, programName);
+    const MsgBoxAnswer answer =
+        MsgBox("Are you sure you want to exit the program?", MsgBoxStyle::YesNoExclamation, programName);
     if (answer != MsgBoxAnswer::Yes) return false;
-    End();
+    End(0);
     return true;
 }
 

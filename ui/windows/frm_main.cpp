@@ -6,6 +6,7 @@
 #include "fonts.h"
 #include "frm_output.h"
 #include "frm_splash.h"
+#include "handler.h"
 #include "key_press.h"
 #include "message_box.h"
 #include "program_identity.h"
@@ -78,9 +79,9 @@ frmMain::frmMain() {
     setTabOrder(cmdExit, cmdCredits);
     txtAmount->setFocus();
 
-    connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
-    connect(cmdCredits, &QPushButton::clicked, this, &frmMain::cmdCredits_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    connect(cmdCalculate, &QPushButton::clicked, this, handlerSlot(this, &frmMain::cmdCalculate_Click));
+    connect(cmdCredits, &QPushButton::clicked, this, handlerSlot(this, &frmMain::cmdCredits_Click));
+    connect(cmdExit, &QPushButton::clicked, this, handlerSlot(this, &frmMain::cmdExit_Click));
     onKeyPress(txtTerms, [this](std::int16_t& KeyAscii) { txtTerms_KeyPress(KeyAscii); });
 }
 
@@ -101,7 +102,7 @@ void frmMain::cmdCalculate_Click() {
     const std::string rate = txtRate->text().toStdString();
     const std::string terms = txtTerms->text().toStdString();
     if (!ValidateData(amount, rate, terms)) {
-        MsgBox("Please make sure you enter valid data into each field.", MsgBoxStyle::InformationIcon, programName);
+        MsgBox("Please make sure you enter valid data into each field.", MsgBoxStyle::Information, programName);
         return;
     }
 

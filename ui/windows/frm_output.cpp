@@ -5,6 +5,7 @@
 #include "exit_confirmation.h"
 #include "frm_main.h"
 #include "frm_splash.h"
+#include "handler.h"
 #include "program_identity.h"
 #include "rule_line.h"
 #include "schedule_grid.h"
@@ -70,9 +71,9 @@ frmOutput::frmOutput() {
     setTabOrder(cmdExit, cmdCredits);
     FGrid->setFocus();
 
-    connect(cmdBack, &QPushButton::clicked, this, &frmOutput::cmdBack_Click);
-    connect(cmdCredits, &QPushButton::clicked, this, &frmOutput::cmdCredits_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &frmOutput::cmdExit_Click);
+    connect(cmdBack, &QPushButton::clicked, this, handlerSlot(this, &frmOutput::cmdBack_Click));
+    connect(cmdCredits, &QPushButton::clicked, this, handlerSlot(this, &frmOutput::cmdCredits_Click));
+    connect(cmdExit, &QPushButton::clicked, this, handlerSlot(this, &frmOutput::cmdExit_Click));
 }
 
 void frmOutput::setCaption(SummaryLabel label, const std::string& text) {

@@ -3,6 +3,7 @@
 #include "clickable_frame.h"
 #include "designed_control.h"
 #include "fonts.h"
+#include "handler.h"
 #include "key_press.h"
 #include "program_identity.h"
 
@@ -59,13 +60,13 @@ frmSplash::frmSplash() {
     layDrawnElements(
         {Label1, lblProductName[0], lblRights, lblOwner, lblVersion, lblNotice, lblProductName[1], imgOrvanta});
 
-    connect(Frame1, &ClickableFrame::clicked, this, &frmSplash::Frame1_Click);
+    connect(Frame1, &ClickableFrame::clicked, this, handlerSlot(this, &frmSplash::Frame1_Click));
 }
 
 void frmSplash::keyPressEvent(QKeyEvent* event) {
     std::int16_t keyAscii = keyAsciiOf(*event);
     if (keyAscii == 0) return Window::keyPressEvent(event);
-    Form_KeyPress(keyAscii);
+    runHandler([&] { Form_KeyPress(keyAscii); });
 }
 
 void frmSplash::Form_KeyPress(std::int16_t&) {

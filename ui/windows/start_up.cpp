@@ -2,12 +2,15 @@
 
 #include "frm_main.h"
 #include "frm_splash.h"
+#include "handler.h"
 
 namespace orvanta {
 
 void Main() {
-    windowInstance<frmMain>().Show();
-    windowInstance<frmSplash>().Show(Window::Modal);
+    runHandler([] {
+        windowInstance<frmMain>().Show();
+        windowInstance<frmSplash>().Show(Window::Modal);
+    });
 }
 
 }  // namespace orvanta
