@@ -32,7 +32,9 @@ void ScheduleGridModel::addItem(const QString& item) {
     qsizetype start = 0;
     while (col < gridColumns) {
         const qsizetype tab = item.indexOf(u'\t', start);
-        row[col++] = item.mid(start, tab < 0 ? -1 : tab - start);
+        row[col] = item.mid(start, tab < 0 ? -1 : tab - start);
+        noteWidthCandidate(col, row[col]);
+        ++col;
         if (tab < 0) break;
         start = tab + 1;
     }
@@ -40,6 +42,22 @@ void ScheduleGridModel::addItem(const QString& item) {
         publicationQueued_ = true;
         QMetaObject::invokeMethod(this, &ScheduleGridModel::publishRows, Qt::QueuedConnection);
     }
+}
+
+// Called for every cell, so a text far shorter than the longest costs one comparison.
+void ScheduleGridModel::noteWidthCandidate(int col, const QString& text) {
+    constexpr qsizetype slack = 2;
+    const qsizetype length = text.size();
+    if (length == 0 || length + slack < longestText_[col]) return;
+    std::vector<QString>& kept = widthCandidates_[col];
+    if (length > longestText_[col]) {
+        longestText_[col] = length;
+        std::erase_if(kept, [length](const QString& shorter) { return shorter.size() + slack < length; });
+    }
+    const auto alike = [&text, length](const QString& other) {
+        return other.size() == length && other.front() == text.front() && other.back() == text.back();
+    };
+    if (std::none_of(kept.begin(), kept.end(), alike)) kept.push_back(text);
 }
 
 void ScheduleGridModel::publishRows() {

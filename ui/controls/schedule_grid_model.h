@@ -44,6 +44,11 @@ public:
     // Tells views about rows stored since the last publication.
     void publishRows();
 
+    // Texts of column col, fixed cells included, among which the widest one lies: those within
+    // two characters of the longest text, one of each length and first and last character. Digits
+    // share one width in the fonts a grid uses, so texts alike in those keep alike widths.
+    const std::vector<QString>& widthCandidates(int col) const { return widthCandidates_[col]; }
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -53,8 +58,11 @@ public:
 private:
     using Row = std::array<QString, gridColumns>;
     QVariant cellData(int row, int col, int role) const;
+    void noteWidthCandidate(int col, const QString& text);
 
     std::vector<Row> cells_;
+    std::array<std::vector<QString>, gridColumns> widthCandidates_;
+    std::array<qsizetype, gridColumns> longestText_{};
     int publishedRows_ = 0;  // grid rows the views know of
     bool publicationQueued_ = false;
     int fixedRows_ = 0;
