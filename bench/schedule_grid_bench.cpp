@@ -75,7 +75,7 @@ void timeGrid(benchmark::State& state, const char* terms, Timed timed) {
         if (timed == Timed::Paint) state.ResumeTiming();
         benchmark::DoNotOptimize(grid->grab());
 
-        state.PauseTiming();
+        if (timed != Timed::Fill) state.PauseTiming();
         delete grid;
         state.ResumeTiming();
     }
