@@ -17,16 +17,16 @@ void paintFixedCell(QPainter& painter, const QRect& rect, const QString& text, Q
     // Black grid lines on the last pixel row and column, where the ordinary
     // cells have theirs; inside them a light top-left and a dark bottom-right
     // line give the inset look.
-    painter.setPen(fixedGridColour);
-    painter.drawLine(rect.topRight(), rect.bottomRight());
-    painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+    const auto line = [&painter](QPoint from, QPoint to, const QColor& colour) {
+        painter.fillRect(QRect(from, to), colour);
+    };
     const QRect inner = rect.adjusted(0, 0, -1, -1);
-    painter.setPen(palette.color(QPalette::Light));
-    painter.drawLine(inner.topLeft(), inner.topRight() - QPoint(1, 0));
-    painter.drawLine(inner.topLeft(), inner.bottomLeft() - QPoint(0, 1));
-    painter.setPen(palette.color(QPalette::Mid));
-    painter.drawLine(inner.topRight(), inner.bottomRight());
-    painter.drawLine(inner.bottomLeft(), inner.bottomRight());
+    line(rect.topRight(), rect.bottomRight(), fixedGridColour);
+    line(rect.bottomLeft(), rect.bottomRight(), fixedGridColour);
+    line(inner.topLeft(), inner.topRight() - QPoint(1, 0), palette.color(QPalette::Light));
+    line(inner.topLeft(), inner.bottomLeft() - QPoint(0, 1), palette.color(QPalette::Light));
+    line(inner.topRight(), inner.bottomRight(), palette.color(QPalette::Mid));
+    line(inner.bottomLeft(), inner.bottomRight(), palette.color(QPalette::Mid));
 
     painter.setPen(palette.color(QPalette::ButtonText));
     painter.drawText(rect.adjusted(textMargin, 0, -textMargin - 1, -1), alignment, text);
