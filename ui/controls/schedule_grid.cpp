@@ -52,6 +52,7 @@ ScheduleGrid::ScheduleGrid(QWidget* parent) : QTableView(parent), model_(new Sch
     setWordWrap(false);
     setTabKeyNavigation(false);  // Tab moves on to the next control
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollMode(ScrollPerPixel);  // wide columns scroll fully into view
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     // Every row is as high as every other, so the view never measures rows.
