@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 
 namespace orvanta {
 namespace {
@@ -191,6 +192,34 @@ TEST_F(Navigation, ExitFromTheResultWindowAsksOnceAndEndsOnYesOnly) {
     expectOneExitQuestion();  // the hidden entry window does not ask as well
     EXPECT_EQ(ends, 1);
     EXPECT_EQ(endStatus, 0);
+}
+
+// No button is a default button, yet the focused one takes Enter as well as Space, on both windows.
+TEST_F(Navigation, EnterKeypadEnterAndSpacePressTheFocusedButton) {
+    const auto presses = [this](QPushButton* button, Qt::Key key) {
+        QSignalSpy clicked(button, &QPushButton::clicked);
+        button->setFocus();
+        QTest::keyClick(button, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        settle();
+        return clicked.count();
+    };
+    type("100000", "6", "30");
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        SCOPED_TRACE(testing::Message() << "key 0x" << std::hex << key);
+        answers = {MsgBoxAnswer::No};
+        EXPECT_EQ(presses(entry().cmdExit, key), 1);
+        EXPECT_EQ(presses(entry().cmdCredits, key), 1);
+        EXPECT_EQ(presses(entry().cmdCalculate, key), 1);
+        expectResultState();
+
+        answers = {MsgBoxAnswer::No};
+        EXPECT_EQ(presses(result().cmdExit, key), 1);
+        EXPECT_EQ(presses(result().cmdCredits, key), 1);
+        EXPECT_EQ(presses(result().cmdBack, key), 1);
+        expectEntryState();
+        EXPECT_EQ(boxes.size(), 2u);  // the two exit questions
+        boxes.clear();
+    }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 
 namespace orvanta {
@@ -205,17 +206,31 @@ TEST_F(ShownGrid, CtrlCCopiesTheSelectedRangeAsTabSeparatedLines) {
     EXPECT_EQ(QApplication::clipboard()->text(), "% 1.00\t$9.00\t$999.00\n% 2.00\t$9.00\t$998.00");
 }
 
-TEST_F(ShownGrid, ContextMenuCopyCopiesTheSelection) {
+TEST_F(ShownGrid, CtrlShiftCCopiesTheSelectedRangeUnderTheHeaderRowAndAfterTheMonths) {
     QApplication::clipboard()->clear();
+    grid.selectionModel()->select(QItemSelection(grid.model()->index(1, 1), grid.model()->index(2, 3)),
+                                  QItemSelectionModel::ClearAndSelect);
+    QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              "Month\tInterest\tPrinciple\tBalance\n1\t% 1.00\t$9.00\t$999.00\n2\t% 2.00\t$9.00\t$998.00");
+}
+
+TEST_F(ShownGrid, ContextMenuCopiesTheSelectionWithOrWithoutHeadings) {
+    const std::vector<std::pair<QString, QString>> copies = {{"Copy", "$1,000.00"},
+                                                             {"Copy with headings", "Month\tBalance\n0\t$1,000.00"}};
     grid.selectionModel()->select(grid.model()->index(0, 3), QItemSelectionModel::ClearAndSelect);
     EXPECT_EQ(grid.contextMenuPolicy(), Qt::ActionsContextMenu);
-    QAction* copy = nullptr;
-    for (QAction* action : grid.actions()) {
-        if (action->text() == "Copy") copy = action;
+    for (const auto& [text, copied] : copies) {
+        SCOPED_TRACE(text.toStdString());
+        QApplication::clipboard()->clear();
+        QAction* copy = nullptr;
+        for (QAction* action : grid.actions()) {
+            if (action->text() == text) copy = action;
+        }
+        ASSERT_NE(copy, nullptr);
+        copy->trigger();
+        EXPECT_EQ(QApplication::clipboard()->text(), copied);
     }
-    ASSERT_NE(copy, nullptr);
-    copy->trigger();
-    EXPECT_EQ(QApplication::clipboard()->text(), "$1,000.00");
 }
 
 TEST_F(ShownGrid, ColoursOfCellsLinesFixedCellsAndEmptyArea) {
@@ -234,6 +249,58 @@ TEST_F(ShownGrid, ColoursOfCellsLinesFixedCellsAndEmptyArea) {
     const QRect header = grid.horizontalHeader()->geometry();
     EXPECT_EQ(colourAt(header.topLeft() + QPoint(header.width() / 2 + 20, header.height() / 2 + 4)),
               grid.palette().color(QPalette::Button));
+
+    // The month column's black row lines continue the ordinary cells' grey ones.
+    const int lineBelowFirstRow = viewport.y() + cell.bottom() + 1;
+    EXPECT_EQ(colourAt({viewport.x() + cell.left() + 2, lineBelowFirstRow}), QColor(192, 192, 192));
+    EXPECT_EQ(colourAt({grid.verticalHeader()->geometry().center().x(), lineBelowFirstRow}), QColor(0, 0, 0));
+}
+
+// The room a cell leaves its text: Qt's item views keep a margin of the focus frame's and one pixel
+// on either side, and an ordinary cell gives up one pixel to its grid line.
+int textRoom(const ScheduleGrid& grid, int width) {
+    return width - 2 * (grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1) - 1;
+}
+
+// Every text of every column fits its column without being cut off, whatever the numbers' form.
+TEST(ScheduleGridColumns, EveryColumnIsAsWideAsItsWidestText) {
+    const std::vector<std::pair<const char*, QString>> cases = {
+        {"billions", "32767\t$5,995,505,399.99\t% 499999999.00\t$1,000,000,000.00\t$999,999,999,999.00"},
+        {"negative loan", "12\t($599.55)\t% -500.00\t($99.55)\t($99,900.45)"},
+        {"exponent form", "7\t$1.00\t% 0.00\t$1.00\t1.525879E-05"},
+        {"German money", "12\t599,55 €\t% 500,00\t99,55 €\t99.900,45 €"},
+    };
+    for (const auto& [name, longest] : cases) {
+        SCOPED_TRACE(name);
+        ScheduleGrid grid;
+        grid.resize(345, 193);
+        fillSchedule(grid, 40);
+        grid.AddItem(longest);
+        grid.AddItem("41\t$10.00\t% 1.00\t$9.00\t$9.00");  // shorter texts after the longest
+        grid.show();
+
+        const QFontMetricsF metrics(grid.font());
+        for (int col = 0; col < grid.Cols(); ++col) {
+            const int width = col == 0 ? grid.verticalHeader()->width() : grid.columnWidth(col - 1);
+            for (int row = 0; row < grid.Rows(); ++row) {
+                const QString text = grid.cellText(row, col);
+                EXPECT_LE(metrics.horizontalAdvance(text), textRoom(grid, width)) << text.toStdString();
+            }
+        }
+    }
+}
+
+TEST(ScheduleGridColumns, TheHorizontalScrollBarAppearsOnlyWhenColumnsOutgrowTheGrid) {
+    for (const bool billions : {false, true}) {
+        SCOPED_TRACE(billions ? "billions" : "the worked example");
+        ScheduleGrid grid;
+        grid.resize(345, 193);
+        fillSchedule(grid, 40);
+        if (billions) grid.AddItem("41\t$5,995,505,399.99\t% 499999999.00\t$1,000,000,000.00\t$999,999,999,999.00");
+        grid.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+        EXPECT_EQ(grid.horizontalScrollBar()->isVisible(), billions);
+    }
 }
 
 }  // namespace

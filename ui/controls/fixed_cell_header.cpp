@@ -14,18 +14,19 @@ void paintFixedCell(QPainter& painter, const QRect& rect, const QString& text, Q
     painter.save();
     painter.fillRect(rect, palette.button());
 
-    // Black grid lines on the right and bottom edge; inside them a light
-    // top-left and a dark bottom-right line give the inset look.
+    // Black grid lines on the last pixel row and column, where the ordinary
+    // cells have theirs; inside them a light top-left and a dark bottom-right
+    // line give the inset look.
+    const auto line = [&painter](QPoint from, QPoint to, const QColor& colour) {
+        painter.fillRect(QRect(from, to), colour);
+    };
     const QRect inner = rect.adjusted(0, 0, -1, -1);
-    painter.setPen(fixedGridColour);
-    painter.drawLine(inner.topRight(), inner.bottomRight());
-    painter.drawLine(inner.bottomLeft(), inner.bottomRight());
-    painter.setPen(palette.color(QPalette::Light));
-    painter.drawLine(inner.topLeft(), inner.topRight() - QPoint(1, 0));
-    painter.drawLine(inner.topLeft(), inner.bottomLeft() - QPoint(0, 1));
-    painter.setPen(palette.color(QPalette::Mid));
-    painter.drawLine(inner.topRight() - QPoint(1, -1), inner.bottomRight() - QPoint(1, 1));
-    painter.drawLine(inner.bottomLeft() + QPoint(1, -1), inner.bottomRight() - QPoint(1, 1));
+    line(rect.topRight(), rect.bottomRight(), fixedGridColour);
+    line(rect.bottomLeft(), rect.bottomRight(), fixedGridColour);
+    line(inner.topLeft(), inner.topRight() - QPoint(1, 0), palette.color(QPalette::Light));
+    line(inner.topLeft(), inner.bottomLeft() - QPoint(0, 1), palette.color(QPalette::Light));
+    line(inner.topRight(), inner.bottomRight(), palette.color(QPalette::Mid));
+    line(inner.bottomLeft(), inner.bottomRight(), palette.color(QPalette::Mid));
 
     painter.setPen(palette.color(QPalette::ButtonText));
     painter.drawText(rect.adjusted(textMargin, 0, -textMargin - 1, -1), alignment, text);

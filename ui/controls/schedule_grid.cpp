@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QProxyStyle>
 
+#include <cmath>
+
 namespace orvanta {
 
 namespace {
@@ -50,15 +52,19 @@ ScheduleGrid::ScheduleGrid(QWidget* parent) : QTableView(parent), model_(new Sch
     setWordWrap(false);
     setTabKeyNavigation(false);  // Tab moves on to the next control
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollMode(ScrollPerPixel);  // wide columns scroll fully into view
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     // Every row is as high as every other, so the view never measures rows.
     const QFontMetrics metrics(font());
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setDefaultSectionSize(pixelsFromTwips(rowHeightTwips));
-    verticalHeader()->setFixedWidth(metrics.horizontalAdvance("Month") + cellPadding);
     horizontalHeader()->setFixedHeight(pixelsFromTwips(rowHeightTwips));
+    // Columns are never narrower than these, and wider where their texts need it.
     horizontalHeader()->setDefaultSectionSize(metrics.horizontalAdvance("$000,000.00") + cellPadding);
+    verticalHeader()->setFixedWidth(metrics.horizontalAdvance("Month") + cellPadding);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, &ScheduleGrid::fitColumns);
+    connect(model_, &QAbstractItemModel::modelReset, this, &ScheduleGrid::fitColumns);
 
     // The fixed corner cell shows the heading of the fixed column.
     setCornerButtonEnabled(false);
@@ -84,6 +90,11 @@ ScheduleGrid::ScheduleGrid(QWidget* parent) : QTableView(parent), model_(new Sch
     copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, this, &ScheduleGrid::copySelection);
     addAction(copy);
+    auto* copyWithHeadings = new QAction(tr("Copy with headings"), this);
+    copyWithHeadings->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyWithHeadings->setShortcutContext(Qt::WidgetShortcut);
+    connect(copyWithHeadings, &QAction::triggered, this, &ScheduleGrid::copySelectionWithHeadings);
+    addAction(copyWithHeadings);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     showFixedCells();
@@ -103,7 +114,26 @@ void ScheduleGrid::setFixedRows(int rows) {
 
 void ScheduleGrid::showFixedCells() { horizontalHeader()->setVisible(FixedRows() > 0); }
 
-QString ScheduleGrid::selectedText() const {
+void ScheduleGrid::setCurrentCell(int row, int col) {
+    setCurrentIndex(model_->index(row - FixedRows(), col - FixedCols()));
+}
+
+void ScheduleGrid::fitColumns() {
+    const QFontMetricsF metrics(font());
+    const auto fitted = [&](int col, int least) {
+        qreal widest = 0;
+        for (const QString& text : model_->widthCandidates(col))
+            widest = std::max(widest, metrics.horizontalAdvance(text));
+        return std::max(least, static_cast<int>(std::ceil(widest)) + cellPadding);
+    };
+    verticalHeader()->setFixedWidth(fitted(0, verticalHeader()->width()));
+    for (int col = FixedCols(); col < Cols(); ++col) {
+        const int section = col - FixedCols();
+        horizontalHeader()->resizeSection(section, fitted(col, horizontalHeader()->sectionSize(section)));
+    }
+}
+
+QString ScheduleGrid::selectedText(Headings headings) const {
     const QItemSelection selection = selectionModel()->selection();
     if (selection.isEmpty()) return {};
     int top = model_->rowCount(), bottom = -1, left = model_->columnCount(), right = -1;
@@ -113,19 +143,30 @@ QString ScheduleGrid::selectedText() const {
         left = std::min(left, range.left());
         right = std::max(right, range.right());
     }
-    QStringList lines;
-    for (int row = top; row <= bottom; ++row) {
+    // Grid rows and columns of the selection's bounds; the headings are grid row 0 and column 0.
+    const int firstCol = left + FixedCols(), lastCol = right + FixedCols();
+    const bool withHeadings = headings == Headings::Included;
+    const auto line = [&](int row) {
+        const bool headingRow = row < FixedRows();
         QStringList cells;
-        for (int col = left; col <= right; ++col) {
-            const QModelIndex index = model_->index(row, col);
-            cells << (selectionModel()->isSelected(index) ? index.data().toString() : QString());
+        if (withHeadings) cells << cellText(row, 0);
+        for (int col = firstCol; col <= lastCol; ++col) {
+            const QModelIndex index = model_->index(row - FixedRows(), col - FixedCols());
+            cells << (headingRow || selectionModel()->isSelected(index) ? cellText(row, col) : QString());
         }
-        lines << cells.join(u'\t');
-    }
+        return cells.join(u'\t');
+    };
+    QStringList lines;
+    if (withHeadings && FixedRows() > 0) lines << line(0);
+    for (int row = top + FixedRows(); row <= bottom + FixedRows(); ++row) lines << line(row);
     return lines.join(u'\n');
 }
 
 void ScheduleGrid::copySelection() const { QApplication::clipboard()->setText(selectedText()); }
+
+void ScheduleGrid::copySelectionWithHeadings() const {
+    QApplication::clipboard()->setText(selectedText(Headings::Included));
+}
 
 void ScheduleGrid::showEvent(QShowEvent* event) {
     model_->publishRows();

@@ -17,7 +17,9 @@ class ScheduleGridModel;
 //
 // Cells and ranges of ordinary cells can be selected freely; Ctrl+A selects
 // them all; Ctrl+C and the context menu's "Copy" put the selection on the
-// clipboard as TAB-separated lines. Columns and rows keep their sizes.
+// clipboard as TAB-separated lines, Ctrl+Shift+C and "Copy with headings" the
+// same with the header row above and the month column before them. Each column
+// is as wide as its widest text; the user cannot resize columns or rows.
 class ScheduleGrid : public QTableView {
     Q_OBJECT
 
@@ -34,9 +36,16 @@ public:
     // Text of any cell, fixed cells included, by grid row and column.
     QString cellText(int row, int col) const;
 
-    // The selected ordinary cells, one line per row, cells separated by TAB.
-    QString selectedText() const;
+    // Makes the cell at grid row and column the current one.
+    void setCurrentCell(int row, int col);
+
+    // The selected ordinary cells, one line per row, cells separated by TAB;
+    // with headings, the fixed row's texts come first and each line starts
+    // with the row's fixed-column text.
+    enum class Headings { Omitted, Included };
+    QString selectedText(Headings headings = Headings::Omitted) const;
     void copySelection() const;
+    void copySelectionWithHeadings() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -46,6 +55,7 @@ protected:
 
 private:
     void showFixedCells();
+    void fitColumns();
 
     ScheduleGridModel* model_;
     QAbstractButton* corner_;

@@ -20,6 +20,13 @@ bool readsAsNumber(const QString& text) {
     return digit;
 }
 
+// Length, first and last character, any digit counting as 0: texts alike in these have alike
+// widths (see widthCandidates).
+quint64 shapeOf(const QString& text) {
+    const auto character = [](QChar c) -> quint64 { return c >= u'0' && c <= u'9' ? u'0' : c.unicode(); };
+    return (static_cast<quint64>(text.size()) << 32) | (character(text.front()) << 16) | character(text.back());
+}
+
 }  // namespace
 
 ScheduleGridModel::ScheduleGridModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -30,7 +37,9 @@ void ScheduleGridModel::addItem(const QString& item) {
     qsizetype start = 0;
     while (col < gridColumns) {
         const qsizetype tab = item.indexOf(u'\t', start);
-        row[col++] = item.mid(start, tab < 0 ? -1 : tab - start);
+        row[col] = item.mid(start, tab < 0 ? -1 : tab - start);
+        noteWidthCandidate(col, row[col]);
+        ++col;
         if (tab < 0) break;
         start = tab + 1;
     }
@@ -38,6 +47,24 @@ void ScheduleGridModel::addItem(const QString& item) {
         publicationQueued_ = true;
         QMetaObject::invokeMethod(this, &ScheduleGridModel::publishRows, Qt::QueuedConnection);
     }
+}
+
+// Called for every cell, so a text far shorter than the longest, or shaped as the column's previous
+// candidate, costs one comparison.
+void ScheduleGridModel::noteWidthCandidate(int col, const QString& text) {
+    constexpr qsizetype slack = 2;
+    const qsizetype length = text.size();
+    if (length == 0 || length + slack < longestText_[col]) return;
+    const quint64 shape = shapeOf(text);
+    if (shape == lastShape_[col]) return;
+    lastShape_[col] = shape;
+    std::vector<QString>& kept = widthCandidates_[col];
+    if (length > longestText_[col]) {
+        longestText_[col] = length;
+        std::erase_if(kept, [length](const QString& shorter) { return shorter.size() + slack < length; });
+    }
+    if (std::none_of(kept.begin(), kept.end(), [shape](const QString& other) { return shapeOf(other) == shape; }))
+        kept.push_back(text);
 }
 
 void ScheduleGridModel::publishRows() {

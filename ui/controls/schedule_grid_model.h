@@ -46,6 +46,13 @@ public:
     // Tells views about rows stored since the last publication.
     void publishRows();
 
+    // Texts of column col, fixed cells included, among which the widest one lies: those within
+    // two characters of the longest text, one of each length and first and last character, any
+    // digit counting as 0. Digits share one width in the fonts a grid uses, and a column's figures
+    // differ in their first and last characters where they differ in form (signs, brackets,
+    // currency symbols), so texts alike in those keep alike widths.
+    const std::vector<QString>& widthCandidates(int col) const { return widthCandidates_[col]; }
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -56,9 +63,13 @@ private:
     using Row = std::array<QString, gridColumns>;
     bool holds(const QModelIndex& index) const;
     QVariant cellData(int row, int col, int role) const;
+    void noteWidthCandidate(int col, const QString& text);
 
     std::vector<Row> cells_;
-    int publishedRows_ = 0;  // grid rows the views know of
+    std::array<std::vector<QString>, gridColumns> widthCandidates_;
+    std::array<qsizetype, gridColumns> longestText_{};
+    std::array<quint64, gridColumns> lastShape_{};  // of the text last looked at in full
+    int publishedRows_ = 0;                         // grid rows the views know of
     bool publicationQueued_ = false;
     int fixedRows_ = 0;
     const int fixedCols_ = 1;  // the month column

@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QHideEvent>
+#include <QMoveEvent>
 #include <QScreen>
 #include <QTimer>
 
@@ -57,9 +58,21 @@ void Window::showOnTop() {
     shownBefore_ = true;
     if (centre) centreOnScreen();
     show();
-    if (centre) centreOnScreen();  // again, now that the border is known
+    if (centre) {
+        centreOnScreen();  // again, should the frame be known already
+        centreOnceFramed_ = frameGeometry() == geometry();
+    }
     raise();
     activateWindow();
+}
+
+void Window::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // A window manager reports the move that framing the window caused; only then is the frame known.
+    if (centreOnceFramed_ && frameGeometry() != geometry()) {
+        centreOnceFramed_ = false;
+        centreOnScreen();
+    }
 }
 
 void Window::Show(ShowMode mode) {

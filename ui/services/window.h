@@ -64,11 +64,12 @@ protected:
     // Fixed single border: the client area has the given size in twips, the user
     // cannot resize it, and there is no maximize button (minimize and close stay).
     void setFixedSingleBorder(int widthTwips, int heightTwips);
-    // Centre on the screen when first shown.
+    // Centre on the screen when first shown, frame included once a window manager has framed it.
     void setStartUpCentreScreen();
 
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     template <class W> friend W& windowInstance();
@@ -82,6 +83,7 @@ private:
     QEventLoop* modalWait_ = nullptr;
     bool centreWhenFirstShown_ = false;
     bool shownBefore_ = false;
+    bool centreOnceFramed_ = false;
 };
 
 namespace detail {

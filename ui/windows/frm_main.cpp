@@ -26,7 +26,9 @@ namespace orvanta {
 namespace {
 
 QPushButton* button(QWidget* window, const char* name, const QString& caption, int left, int width) {
-    return designed(new QPushButton(caption, window), name, left, 3600, width, 375);
+    auto* button = designed(new QPushButton(caption, window), name, left, 3600, width, 375);
+    button->setAutoDefault(true);  // Enter presses it when it has the focus; outside a dialog nothing more
+    return button;
 }
 
 // A text box is spoken by the caption of the label above it.
@@ -38,7 +40,9 @@ QLineEdit* textBox(QWidget* frame, const char* name, const QString& spokenName, 
 }
 
 QLabel* caption(QWidget* frame, const char* name, const QString& text, int left, int width) {
-    return designed(new QLabel(text, frame), name, left, 240, width, 255);
+    auto* label = designed(new QLabel(text, frame), name, left, 240, width, 255);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
 }
 
 }  // namespace

@@ -18,7 +18,9 @@ namespace orvanta {
 namespace {
 
 QPushButton* button(QWidget* window, const char* name, const QString& caption, int left, int width) {
-    return designed(new QPushButton(caption, window), name, left, 4560, width, 375);
+    auto* button = designed(new QPushButton(caption, window), name, left, 4560, width, 375);
+    button->setAutoDefault(true);  // Enter presses it when it has the focus; outside a dialog nothing more
+    return button;
 }
 
 QLabel* caption(QWidget* frame, const char* name, int top, const QString& text) {
@@ -93,6 +95,8 @@ void frmOutput::setFixedRows(int rows) { FGrid->setFixedRows(rows); }
 
 void frmOutput::showEvent(QShowEvent* event) {
     Window::showEvent(event);
+    // The opening row's balance, the first cell that always holds a figure.
+    if (!FGrid->currentIndex().isValid() && FGrid->Rows() > 1) FGrid->setCurrentCell(1, 4);
     FGrid->setFocus();
 }
 

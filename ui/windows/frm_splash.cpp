@@ -6,6 +6,7 @@
 #include "handler.h"
 #include "key_press.h"
 #include "program_identity.h"
+#include "task_bar.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,7 +16,9 @@ namespace orvanta {
 namespace {
 
 QLabel* textLabel(QWidget* frame, const char* name, const QString& text, int left, int top, int width, int height) {
-    return designed(new QLabel(text, frame), name, left, top, width, height);
+    auto* label = designed(new QLabel(text, frame), name, left, top, width, height);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
 }
 
 }  // namespace
@@ -23,8 +26,10 @@ QLabel* textLabel(QWidget* frame, const char* name, const QString& text, int lef
 frmSplash::frmSplash() {
     setObjectName("frmSplash");
     setAccessibleName("Orvanta credits");
-    // Borderless and kept out of the task bar.
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    // A borderless dialog, which window managers keep above the program's other windows, and
+    // kept out of the task bar and the pager.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    keepOutOfTaskBar(*this);
     setFixedSize(sizeFromTwips(7080, 3975));
     setStartUpCentreScreen();
 
