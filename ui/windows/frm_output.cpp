@@ -88,7 +88,9 @@ void frmOutput::setCaption(SummaryLabel label, const std::string& text) {
     case SummaryLabel::Terms: target = lblTerms; break;
     case SummaryLabel::Payment: target = lblPayment; break;
     }
-    target->setText(QString::fromStdString(text));
+    // The label is cut off at its edge, and no character is narrower than a pixel: laying out the
+    // rest of a pasted entry a million characters long would take seconds and show nothing more.
+    target->setText(QString::fromStdString(text).left(target->width()));
 }
 
 void frmOutput::AddItem(const std::string& item) { FGrid->AddItem(QString::fromStdString(item)); }
