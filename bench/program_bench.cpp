@@ -1,6 +1,8 @@
 // The program as a user meets it, on Qt's offscreen platform unless another one is chosen:
 // "Next >" until the result window is painted, for 30 years and for the longest schedule
-// (32,767 months). Start-up is timed on the real process by bench/start_up_bench.py.
+// (32,767 months), also with one entry pasted a thousand to ten million characters long, and until
+// the message when that long entry is no number. Start-up is timed on the real process by
+// bench/start_up_bench.py.
 #include <benchmark/benchmark.h>
 
 #include "frm_main.h"
@@ -14,6 +16,8 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <string>
 
 namespace {
 
@@ -46,36 +50,74 @@ void leave() {
     discardUnloaded();
 }
 
-// From the click on "Next >" to the painted result window: validation, the schedule, the grid.
-void BM_NextToPaintedResult(benchmark::State& state, const char* terms) {
+// From the click on "Next >" to the painted result window, or to the message about invalid entries:
+// validation, the schedule, the grid.
+void BM_NextToPaintedResult(benchmark::State& state, const std::string& amount, const std::string& rate,
+                            const std::string& terms) {
     Program program;
+    int messages = 0;
+    setMessageBoxResponder([&messages](const MessageBoxRequest&) {
+        ++messages;
+        return MsgBoxAnswer::Ok;
+    });
     Window::setModalResponder([](Window& splash) { static_cast<frmSplash&>(splash).Frame1_Click(); });
     Main();
     frmMain& entry = windowInstance<frmMain>();
-    entry.txtAmount->setText("100000");
-    entry.txtRate->setText("6");
-    entry.txtTerms->setText(terms);
+    entry.txtAmount->setText(QString::fromStdString(amount));
+    entry.txtRate->setText(QString::fromStdString(rate));
+    entry.txtTerms->setText(QString::fromStdString(terms));
     for (auto _ : state) {
         entry.cmdCalculate->click();
-        benchmark::DoNotOptimize(windowInstance<frmOutput>().grab());
+        if (isLoaded<frmOutput>()) benchmark::DoNotOptimize(windowInstance<frmOutput>().grab());
 
         state.PauseTiming();
-        state.counters["rows"] = windowInstance<frmOutput>().FGrid->Rows();
-        windowInstance<frmOutput>().cmdBack->click();
-        discardUnloaded();
+        if (isLoaded<frmOutput>()) {
+            state.counters["rows"] = windowInstance<frmOutput>().FGrid->Rows();
+            windowInstance<frmOutput>().cmdBack->click();
+            discardUnloaded();
+        }
         state.ResumeTiming();
     }
+    state.counters["messages"] = benchmark::Counter(messages, benchmark::Counter::kAvgIterations);
+    setMessageBoxResponder([](const MessageBoxRequest&) { return MsgBoxAnswer::Yes; });
     leave();
     Window::setModalResponder({});
 }
 
+const std::string longestTerms = "2730.58333333333";  // 32,767 months
+
+// The longest schedule with one entry pasted `length` characters long: zeros that leave the value
+// alone, before the amount and after the decimals of the rate and the terms. Ending in `tail`.
+void registerLongEntries(const char* tail) {
+    const std::string end = tail;
+    for (const auto& [size, length] : {std::pair{"1KiB", 1 << 10}, {"1MiB", 1 << 20}, {"10MiB", 10 << 20}}) {
+        const auto name = [&](const char* box) {
+            return std::string("BM_NextToPaintedResult/") + box + "_" + size + (end.empty() ? "" : "_no_number");
+        };
+        const auto zeros = [&](const std::string& text) { return std::string(length - text.size(), '0'); };
+        benchmark::RegisterBenchmark(name("amount").c_str(), BM_NextToPaintedResult,
+                                     zeros("100000" + end) + "100000" + end, "6", longestTerms)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(name("rate").c_str(), BM_NextToPaintedResult, "100000",
+                                     "6." + zeros("6." + end) + end, longestTerms)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(name("terms").c_str(), BM_NextToPaintedResult, "100000", "6",
+                                     longestTerms + zeros(longestTerms + end) + end)
+            ->Unit(benchmark::kMillisecond);
+    }
+}
+
 }  // namespace
 
-BENCHMARK_CAPTURE(BM_NextToPaintedResult, months_360, "30")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_NextToPaintedResult, months_32767, "2730.58333333333")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_NextToPaintedResult, months_360, "100000", "6", "30")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_NextToPaintedResult, months_32767, "100000", "6", longestTerms)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_NextToPaintedResult, months_32767_no_number, "100000", "6x", longestTerms)
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    registerLongEntries("");
+    registerLongEntries("x");
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

@@ -11,9 +11,9 @@ namespace orvanta {
 
 namespace {
 
-double monthlyRateOf(const std::string& rate) { return checkedQuotient(checkedQuotient(textToDouble(rate), 100), 12); }
+double monthlyRateOf(double rate) { return checkedQuotient(checkedQuotient(rate, 100), 12); }
 
-double monthsOf(const std::string& terms) { return checkedProduct(textToDouble(terms), 12); }
+double monthsOf(double terms) { return checkedProduct(terms, 12); }
 
 // 1 - (1 + r)^-nper. Through log1p and expm1 where the logarithm exists, so that a tiny rate
 // still counts instead of vanishing in 1 + r and leaving a zero divisor.
@@ -44,35 +44,39 @@ std::string monthRow(int month, float payment, float interest, float principal, 
 
 }  // namespace
 
+// Each entry is read once: the texts cannot change during one calculation, so every later use of
+// an entry would read the same number again, and a pasted entry of a million characters would be
+// read once more each month.
 void CalculateSchedule(const std::string& amount, const std::string& rate, const std::string& terms,
                        ScheduleView& view) {
-    std::string balanceText = amount;
-    const double pv = -textToDouble(amount);
-    const double nper = monthsOf(terms);
-    const double r = monthlyRateOf(rate);
-    const float payment = checkedSingle(annuityPayment(r, nper, pv));
+    const double amountValue = textToDouble(amount);
+    const double pv = -amountValue;
+    const double termsValue = textToDouble(terms);
+    const double nper = monthsOf(termsValue);
+    const double rateValue = textToDouble(rate);
+    const double monthlyRate = monthlyRateOf(rateValue);
+    const float payment = checkedSingle(annuityPayment(monthlyRate, nper, pv));
 
-    const double monthlyRate = monthlyRateOf(rate);
-    float interest = checkedSingle(checkedProduct(textToDouble(balanceText), monthlyRate));
+    float interest = checkedSingle(checkedProduct(amountValue, monthlyRate));  // the balance text starts as the amount
     float principal = checkedSingle(checkedDifference(payment, interest));
-    float balance = checkedSingle(checkedDifference(textToDouble(amount), principal));
+    float balance = checkedSingle(checkedDifference(amountValue, principal));
 
-    view.setCaption(SummaryLabel::Amount, formatCurrency(amount));
-    view.setCaption(SummaryLabel::Rate, formatPercentPattern(rate));
-    view.setCaption(SummaryLabel::Terms, terms + "(" + doubleToText(monthsOf(terms)) + " months)");
+    view.setCaption(SummaryLabel::Amount, formatCurrency(amountValue));
+    view.setCaption(SummaryLabel::Rate, formatPercentPattern(rateValue));
+    view.setCaption(SummaryLabel::Terms, terms + "(" + doubleToText(monthsOf(termsValue)) + " months)");
     view.setCaption(SummaryLabel::Payment, formatCurrency(payment) + "/mo");
 
     view.AddItem("Month\tPayment\tInterest\tPrinciple\tBalance\t");
-    view.AddItem("0\t\t\t\t" + formatCurrency(amount) + "\t");
+    view.AddItem("0\t\t\t\t" + formatCurrency(amountValue) + "\t");
     view.setFixedRows(1);
 
     // A wide counter, so that the step after month 32767 ends the loop instead of overflowing.
-    const int lastMonth = doubleToInteger(monthsOf(terms));
+    const int lastMonth = doubleToInteger(monthsOf(termsValue));
     for (int month = 1; month <= lastMonth; ++month) {
         view.AddItem(monthRow(month, payment, interest, principal, balance));
         // The balance is carried to the next month through its text, as it is shown nowhere else.
-        balanceText = singleToText(balance);
-        interest = checkedSingle(checkedProduct(textToDouble(balanceText), monthlyRateOf(rate)));
+        const std::string balanceText = singleToText(balance);
+        interest = checkedSingle(checkedProduct(textToDouble(balanceText), monthlyRate));
         principal = checkedSingle(checkedDifference(payment, interest));
         balance = checkedSingle(checkedDifference(balance, principal));
     }

@@ -8,6 +8,25 @@
 set -uo pipefail
 program=${1:?usage: end_to_end_test.sh path/to/orvanta}
 
+# Without a display the program says so in one line, naming the display, and ends with status 1.
+if [ -z "${ORVANTA_ON_VIRTUAL_DISPLAY:-}" ]; then
+  for display in unset :98765; do
+    if [ "$display" = unset ]; then
+      said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE -u QT_QPA_PLATFORM timeout 10 "$program" 2>&1 >/dev/null)
+    else
+      said=$(env -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE -u QT_QPA_PLATFORM DISPLAY="$display" timeout 10 "$program" 2>&1 >/dev/null)
+    fi
+    status=$?
+    expected="Orvanta needs a graphical display and could not open display \"$display\"."
+    [ "$display" = unset ] && expected="Orvanta needs a graphical display and could not open one: DISPLAY is not set."
+    if [ "$status" -ne 1 ] || [ "$said" != "$expected" ]; then
+      echo "FAILED: with DISPLAY $display the program ended with status $status and said: $said" >&2
+      exit 1
+    fi
+  done
+  echo "no display: one line and status 1"
+fi
+
 if [ -z "${ORVANTA_ON_VIRTUAL_DISPLAY:-}" ]; then
   for tool in xvfb-run xdotool xprop xwininfo openbox; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed (script/bootstrap installs it)"; exit 77; }

@@ -55,6 +55,17 @@ TEST_F(ResultWindow, CalculateScheduleFillsSummaryAndGridForTheWorkedExample) {
     EXPECT_EQ(w.FGrid->cellText(361, 0), "360");
 }
 
+TEST_F(ResultWindow, ACaptionWiderThanItsLabelKeepsWhatTheLabelCanShow) {
+    // Each character at least a pixel wide: a 65-pixel label shows no more than 65 of them.
+    const int shown = window().lblTerms->width();
+    window().setCaption(SummaryLabel::Terms, "30." + std::string(100000, '0') + "(360 months)");
+    EXPECT_EQ(window().lblTerms->text(), "30." + QString(shown - 3, '0'));
+    std::string accents;
+    for (int i = 0; i < 100; ++i) accents += "\u00E9";  // two bytes each
+    window().setCaption(SummaryLabel::Terms, accents);
+    EXPECT_EQ(window().lblTerms->text(), QString(shown, QChar(0xE9)));
+}
+
 TEST_F(ResultWindow, ControlsStandWhereTheyWereDesigned) {
     frmOutput& w = window();
     expectEveryControlWithin(w);

@@ -13,13 +13,12 @@
 #include "rule_line.h"
 #include "run_time_error.h"
 #include "schedule.h"
+#include "text_box.h"
 #include "validation.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-#include <limits>
 
 namespace orvanta {
 
@@ -33,9 +32,8 @@ QPushButton* button(QWidget* window, const char* name, const QString& caption, i
 
 // A text box is spoken by the caption of the label above it.
 QLineEdit* textBox(QWidget* frame, const char* name, const QString& spokenName, int left, int width) {
-    auto* box = designed(new QLineEdit(frame), name, left, 480, width, 285);
+    auto* box = designed(new TextBox(frame), name, left, 480, width, 285);
     box->setAccessibleName(spokenName);
-    box->setMaxLength(std::numeric_limits<int>::max());  // no limit of its own
     return box;
 }
 

@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <string_view>
+
 namespace orvanta {
 
 namespace {
@@ -86,7 +88,11 @@ void frmOutput::setCaption(SummaryLabel label, const std::string& text) {
     case SummaryLabel::Terms: target = lblTerms; break;
     case SummaryLabel::Payment: target = lblPayment; break;
     }
-    target->setText(QString::fromStdString(text));
+    // The label is cut off at its edge, and no character is narrower than a pixel: converting and
+    // laying out the rest of a pasted entry a million characters long would show nothing more.
+    const int shown = target->width();
+    const std::string_view head = std::string_view(text).substr(0, 4 * static_cast<std::size_t>(shown));  // UTF-8
+    target->setText(QString::fromUtf8(head.data(), static_cast<qsizetype>(head.size())).left(shown));
 }
 
 void frmOutput::AddItem(const std::string& item) { FGrid->AddItem(QString::fromStdString(item)); }
