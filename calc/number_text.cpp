@@ -10,6 +10,7 @@
 #include "regional_settings.h"
 #include "run_time_error.h"
 #include "text_to_number.h"
+#include "utf8.h"
 
 namespace orvanta {
 
@@ -20,25 +21,41 @@ namespace {
 static_assert(std::numeric_limits<long double>::digits >= 64);
 constexpr int maxDecimals = 3;
 
-// %.{precision}g of the exact value, ties to even, exponent written "E+07".
-std::string generalText(double value, int precision) {
-    if (value == 0) return "0";  // also for -0
-    std::array<char, 32> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, precision);
-    const std::string& decimalSeparator = currentRegionalSettings().decimalSeparator;
+// Plain ASCII number text ("-1.5e+07") written in the locale's digits, separator and minus sign.
+std::string localised(std::string_view plain, const NumberForm& form) {
     std::string text;
-    for (const char* c = buffer.data(); c != result.ptr; ++c) {
-        if (*c == '.')
-            text += decimalSeparator;
+    text.reserve(plain.size() * 2);
+    for (const char c : plain) {
+        if (c >= '0' && c <= '9')
+            appendUtf8(text, form.zeroDigit + static_cast<char32_t>(c - '0'));
+        else if (c == '-')
+            text += form.minusSign;
+        else if (c == '.')
+            text += form.decimalSeparator;
         else
-            text += *c == 'e' ? 'E' : *c;
+            text += c == 'e' ? 'E' : c;
     }
     return text;
 }
 
+// %.{precision}g of the exact value, ties to even, exponent written "E+07".
+std::string generalText(double value, int precision) {
+    if (value == 0) value = 0;  // no sign for -0
+    std::array<char, 32> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, precision);
+    return localised(std::string_view(buffer.data(), result.ptr), currentRegionalSettings().number);
+}
+
+// Whether a group separator stands before the digit that has `remaining` digits from it to the end.
+bool groupStartsAt(std::size_t remaining, const NumberForm& form) {
+    const auto primary = static_cast<std::size_t>(std::max(form.primaryGroup, 1));
+    const auto secondary = static_cast<std::size_t>(std::max(form.secondaryGroup, 1));
+    return remaining == primary || (remaining > primary && (remaining - primary) % secondary == 0);
+}
+
 // Appends the magnitude of value rounded half away from zero to the given decimals (0 to 3).
-void appendFixed(std::string& out, double value, int decimals, std::string_view groupSeparator) {
+void appendFixed(std::string& out, double value, int decimals, const NumberForm& form, bool grouped) {
     const double magnitude = std::fabs(value);
     const unsigned scale = decimals == 0 ? 1 : decimals == 1 ? 10 : decimals == 2 ? 100 : 1000;
     std::array<char, 320> digits;  // the longest double has 309 digits
@@ -54,20 +71,17 @@ void appendFixed(std::string& out, double value, int decimals, std::string_view 
         integer = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude, std::chars_format::fixed, 0);
     }
 
-    const std::string_view decimalSeparator = currentRegionalSettings().decimalSeparator;
     const auto length = static_cast<std::size_t>(integer.ptr - digits.data());
-    const std::size_t fractionLength = decimals > 0 ? decimalSeparator.size() + static_cast<std::size_t>(decimals) : 0;
-    const std::size_t start = out.size();
-    out.resize(start + length + (length - 1) / 3 * groupSeparator.size() + fractionLength);
-    char* end = out.data() + start;
+    grouped = grouped && !form.groupSeparator.empty()
+              && length >= static_cast<std::size_t>(form.primaryGroup + std::max(form.minimumGrouping, 1));
     for (std::size_t i = 0; i < length; ++i) {
-        if (i > 0 && (length - i) % 3 == 0) end = std::copy(groupSeparator.begin(), groupSeparator.end(), end);
-        *end++ = digits[i];
+        if (grouped && i > 0 && groupStartsAt(length - i, form)) out += form.groupSeparator;
+        appendUtf8(out, form.zeroDigit + static_cast<char32_t>(digits[i] - '0'));
     }
     if (decimals > 0) {
-        end = std::copy(decimalSeparator.begin(), decimalSeparator.end(), end);
+        out += form.decimalSeparator;
         for (unsigned place = scale / 10; place > 0; place /= 10) {
-            *end++ = static_cast<char>('0' + fraction / place % 10);
+            appendUtf8(out, form.zeroDigit + static_cast<char32_t>(fraction / place % 10));
         }
     }
 }
@@ -78,27 +92,26 @@ std::string singleToText(float value) { return generalText(value, 7); }
 
 std::string doubleToText(double value) { return generalText(value, 15); }
 
-std::string integerToText(std::int16_t value) { return std::to_string(value); }
+std::string integerToText(std::int16_t value) {
+    return localised(std::to_string(value), currentRegionalSettings().number);
+}
 
 std::string formatCurrency(double value) {
     const RegionalSettings& settings = currentRegionalSettings();
-    const bool negative = value < 0;
-    const bool parentheses = settings.negativeCurrency == RegionalSettings::NegativeCurrency::Parentheses;
-    const std::string_view gap = settings.currencySymbolSpaced ? " " : "";
-    std::string money;
-    if (negative) money += parentheses ? "(" : "-";
-    if (settings.currencySymbolFirst) (money += settings.currencySymbol) += gap;
-    appendFixed(money, value, std::clamp(settings.currencyDecimals, 0, maxDecimals), settings.groupSeparator);
-    if (!settings.currencySymbolFirst) (money += gap) += settings.currencySymbol;
-    if (negative && parentheses) money += ')';
+    const CurrencyPattern& pattern = value < 0 ? settings.negativeCurrency : settings.positiveCurrency;
+    std::string money = pattern.prefix;
+    appendFixed(money, value, std::clamp(settings.currencyDecimals, 0, maxDecimals), settings.money, true);
+    money += pattern.suffix;
     return money;
 }
 
 std::string formatCurrency(const std::string& text) { return formatCurrency(textToDouble(text)); }
 
 std::string formatPercentPattern(double value) {
-    std::string text = value < 0 ? "% -" : "% ";
-    appendFixed(text, value, 2, "");
+    const NumberForm& form = currentRegionalSettings().number;
+    std::string text = "% ";
+    if (value < 0) text += form.minusSign;
+    appendFixed(text, value, 2, form, false);
     return text;
 }
 

@@ -6,6 +6,7 @@
 
 #include "regional_settings.h"
 #include "run_time_error.h"
+#include "utf8.h"
 
 namespace orvanta {
 
@@ -18,12 +19,35 @@ struct ReadResult {
     double value = 0;
 };
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBidiMark(char32_t c) { return c == U'\u200E' || c == U'\u200F' || c == U'\u061C'; }
+
+// The typed stand-ins that count as the same character: both minus signs, the apostrophes,
+// the blanks, both yen signs, and full-width digits for ASCII ones.
+char32_t folded(char32_t c) {
+    switch (c) {
+    case U'\u2212': return U'-';
+    case U'\u2019': return U'\'';
+    case U'\u00A0':
+    case U'\u202F': return U' ';
+    case U'\uFFE5': return U'\u00A5';
+    default: break;
+    }
+    if (c >= U'\uFF10' && c <= U'\uFF19') return U'0' + (c - U'\uFF10');
+    return c;
+}
+
+// The next character that counts, bidi marks passed over, folded.
+char32_t nextCharacter(std::string_view text, std::size_t& pos) {
+    char32_t c = decodeUtf8(text, pos);
+    while (isBidiMark(c)) c = decodeUtf8(text, pos);
+    return folded(c);
+}
 
 // Walks over the entry text once, collecting the number in the plain form that from_chars reads.
 class EntryReader {
 public:
-    EntryReader(std::string_view text, const RegionalSettings& settings) : text_(text), settings_(settings) {}
+    EntryReader(std::string_view text, const RegionalSettings& settings)
+        : text_(text), settings_(settings), form_(settings.number) {}
 
     ReadResult read() {
         skipBlanks();
@@ -31,16 +55,17 @@ public:
         skipBlanks();
         bool negative = readSign();
         skipBlanks();
-        const bool symbolBefore = skipCurrencySymbol();
+        const bool symbolBefore = skip(settings_.currencySymbol);
         skipBlanks();
         if (symbolBefore && !negative) {  // "$-5" as well as "-$5"
             negative = readSign();
             skipBlanks();
         }
-        if (!readDigitsAndFraction() || !readExponent()) return {Reading::NotANumber};
+        if (!readDigitsAndFraction()) return {Reading::NotANumber};
+        readExponent();
         skipBlanks();
         if (!symbolBefore) {
-            skipCurrencySymbol();
+            skip(settings_.currencySymbol);
             skipBlanks();
         }
         if (parenthesised) {
@@ -53,68 +78,111 @@ public:
     }
 
 private:
+    char32_t peek() const {
+        std::size_t at = pos_;
+        return nextCharacter(text_, at);
+    }
+
+    // Moves past the token if the text goes on with it, character by character as they count.
     bool skip(std::string_view token) {
-        if (token.empty() || text_.substr(pos_, token.size()) != token) return false;
-        pos_ += token.size();
-        return true;
+        std::size_t at = pos_;
+        std::size_t in = 0;
+        bool matched = false;
+        for (char32_t expected = nextCharacter(token, in); expected != endOfText; expected = nextCharacter(token, in)) {
+            if (nextCharacter(text_, at) != expected) return false;
+            matched = true;
+        }
+        if (matched) pos_ = at;
+        return matched;
     }
 
-    // Plain blanks, tabs, and the no-break spaces that locales put in money amounts.
+    // Blanks and tabs; the bidi marks are passed over everywhere.
     void skipBlanks() {
-        while (skip(" ") || skip("\t") || skip("\u00A0") || skip("\u202F")) {}
+        for (;;) {
+            std::size_t at = pos_;
+            const char32_t c = nextCharacter(text_, at);
+            if (c != U' ' && c != U'\t') break;
+            pos_ = at;
+        }
+        pos_ = skippedMarks(pos_);
     }
 
-    bool skipCurrencySymbol() { return skip(settings_.currencySymbol); }
+    std::size_t skippedMarks(std::size_t pos) const {
+        for (std::size_t at = pos; isBidiMark(decodeUtf8(text_, at)); pos = at) {}
+        return pos;
+    }
 
     bool readSign() {
         if (skip("+")) return false;
-        return skip("-");
+        return skip("-") || skip(form_.minusSign);
     }
 
-    // Integer digits, grouped by threes after a first group of one to three, then a fraction.
+    int digitValue(char32_t c) const {
+        if (c >= U'0' && c <= U'9') return static_cast<int>(c - U'0');
+        if (c >= form_.zeroDigit && c <= form_.zeroDigit + 9) return static_cast<int>(c - form_.zeroDigit);
+        return -1;
+    }
+
+    // Integer digits, ungrouped or in groups of the locale's sizes or of three, then a fraction.
     bool readDigitsAndFraction() {
         const int leading = readDigitRun();
-        if (leading > 0 && leading <= 3) {
-            while (nextIsGroupedDigits()) {
-                skip(settings_.groupSeparator);
-                if (readDigitRun() != 3) return false;
-            }
+        int groups = 0;
+        int last = 0;
+        bool localeGroups = true;
+        bool threes = true;
+        while (leading > 0 && nextIsGroupedDigits()) {
+            skip(form_.groupSeparator);
+            const int group = readDigitRun();
+            if (groups > 0) localeGroups = localeGroups && last == form_.secondaryGroup;
+            threes = threes && group == 3;
+            last = group;
+            ++groups;
+        }
+        if (groups > 0) {
+            localeGroups = localeGroups && last == form_.primaryGroup && leading <= form_.secondaryGroup;
+            threes = threes && leading <= 3;
+            if (!localeGroups && !threes) return false;
         }
         const bool hasInteger = leading > 0;
-        if (skip(settings_.decimalSeparator)) {
+        if (skip(form_.decimalSeparator)) {
             digits_ += '.';
             return readDigitRun() > 0 || hasInteger;
         }
         return hasInteger;
     }
 
-    bool nextIsGroupedDigits() const {
-        const std::string& separator = settings_.groupSeparator;
-        if (separator.empty() || text_.substr(pos_, separator.size()) != separator) return false;
-        const std::size_t after = pos_ + separator.size();
-        return after < text_.size() && isDigit(text_[after]);
+    bool nextIsGroupedDigits() {
+        const std::size_t start = pos_;
+        const bool grouped = skip(form_.groupSeparator) && digitValue(peek()) >= 0;
+        pos_ = start;
+        return grouped;
     }
 
     int readDigitRun() {
         int length = 0;
-        while (pos_ < text_.size() && isDigit(text_[pos_])) {
-            digits_ += text_[pos_++];
+        for (;;) {
+            std::size_t at = pos_;
+            const int digit = digitValue(nextCharacter(text_, at));
+            if (digit < 0) return length;
+            digits_ += static_cast<char>('0' + digit);
+            pos_ = at;
             ++length;
         }
-        return length;
     }
 
-    bool readExponent() {
-        if (pos_ >= text_.size()) return true;
-        const char marker = text_[pos_];
-        if (marker != 'E' && marker != 'e' && marker != 'D' && marker != 'd') return true;
-        ++pos_;
-        digits_ += 'e';
-        if (skip("-"))
-            digits_ += '-';
-        else
-            skip("+");
-        return readDigitRun() > 0;
+    // E or D, a sign and digits. Anything less is no exponent, so that a symbol such as
+    // "DA" after the number keeps its letters.
+    void readExponent() {
+        const std::size_t start = pos_;
+        const std::size_t digitsBefore = digits_.size();
+        const char32_t marker = nextCharacter(text_, pos_);
+        if (marker == U'E' || marker == U'e' || marker == U'D' || marker == U'd') {
+            digits_ += 'e';
+            if (readSign()) digits_ += '-';
+            if (readDigitRun() > 0) return;
+        }
+        pos_ = start;
+        digits_.resize(digitsBefore);
     }
 
     ReadResult convert(bool negative) const {
@@ -151,6 +219,7 @@ private:
 
     std::string_view text_;
     const RegionalSettings& settings_;
+    const NumberForm& form_;
     std::size_t pos_ = 0;
     std::string digits_;
 };
