@@ -22,7 +22,7 @@ struct ReadResult {
 bool isBidiMark(char32_t c) { return c == U'\u200E' || c == U'\u200F' || c == U'\u061C'; }
 
 // The typed stand-ins that count as the same character: both minus signs, the apostrophes,
-// the blanks, both yen signs, and full-width digits for ASCII ones.
+// the blanks, both yen signs, and the full-width forms of CJK input for their ASCII ones.
 char32_t folded(char32_t c) {
     switch (c) {
     case U'\u2212': return U'-';
@@ -32,7 +32,7 @@ char32_t folded(char32_t c) {
     case U'\uFFE5': return U'\u00A5';
     default: break;
     }
-    if (c >= U'\uFF10' && c <= U'\uFF19') return U'0' + (c - U'\uFF10');
+    if (c >= U'\uFF01' && c <= U'\uFF5E') return c - 0xFEE0;
     return c;
 }
 

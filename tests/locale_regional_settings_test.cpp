@@ -32,6 +32,137 @@ TEST(LocaleRegionalSettings, UnitedStatesAndGermanyMatchTheCalculationsOwnSettin
     EXPECT_EQ(regionalSettingsFor(QLocale("POSIX")), RegionalSettings::unitedStates());
 }
 
+struct Typed {
+    const char* locale;
+    const char* text;
+    std::optional<double> value;  // none: refused
+};
+
+void PrintTo(const Typed& typed, std::ostream* out) { *out << typed.locale << " \"" << typed.text << '"'; }
+
+constexpr std::optional<double> refused;
+
+// What users type, read the way their locale reads it, or refused; never some other number.
+TEST(TypedForms, ReadAsTheLocaleReadsThemOrRefused) {
+    const Typed table[] = {
+        {"de_DE", "250.000", 250000},
+        {"de_DE", "6,5", 6.5},
+        {"de_DE", "3.875", 3875},
+        {"de_DE", "6.5", refused},
+        {"de_DE", "250,000.00", refused},
+        {"en_US", "6,5", refused},
+        {"en_US",
+         "\u2212"
+         "5",
+         -5},
+        {"en_US", "\u200E100\u200F", 100},
+        {"en_IN", "1,00,000", 100000},
+        {"en_IN",
+         "\u20B9"
+         "10,00,000",
+         1000000},
+        {"en_IN", "100,000", 100000},
+        {"en_IN", "1,000,00", refused},
+        {"en_IN", "10,0000", refused},
+        {"hi_IN",
+         "\u20B9"
+         "1,00,000.50",
+         100000.5},
+        {"ar_EG", "\u0661\u0660\u0660\u0660\u0660\u0660", 100000},
+        {"ar_EG", "100000", 100000},
+        {"ar_EG", "\u0661\u0660\u0660\u066C\u0660\u0660\u0660\u066B\u0665", 100000.5},
+        {"ar_EG", "\u061C-\u0661\u066C\u0662\u0663\u0664\u066B\u0665\u0660 \u062C.\u0645.\u200F", -1234.5},
+        {"ar_EG", "\u0661,\u0660\u0660\u0660", refused},
+        {"ar_SA", "\u0661\u0668\u066B\u0665", 18.5},
+        {"fa_IR", "\u06F1\u06F8\u066B\u06F5", 18.5},
+        {"fa_IR", "\u200E(\u0631\u06CC\u0627\u0644 \u06F1\u066C\u06F2\u06F3\u06F5)", -1235},
+        {"fr_FR", "1 000 000", 1000000},
+        {"fr_FR",
+         "1\u00A0"
+         "000,5",
+         1000.5},
+        {"fr_CA",
+         "1\u202F"
+         "000",
+         1000},
+        {"fr_FR", "1  000", refused},
+        {"pl_PL", "12 345,50 z\u0142", 12345.5},
+        {"sv_SE",
+         "\u2212"
+         "1 234,50 kr",
+         -1234.5},
+        {"sv_SE", "-5", -5},
+        {"ru_RU", "100 000", 100000},
+        {"de_CH", "1'000'000", 1000000},
+        {"de_CH",
+         "1\u2019"
+         "000.50",
+         1000.5},
+        {"ja_JP",
+         "\u00A5"
+         "1,000",
+         1000},
+        {"ja_JP",
+         "\uFFE5"
+         "1,000",
+         1000},
+        {"ja_JP", "\uFF11\uFF0C\uFF10\uFF10\uFF10\uFF0E\uFF15", 1000.5},
+        {"ja_JP", "\uFF11,\uFF10\uFF10\uFF10", 1000},
+        {"zh_CN",
+         "\uFFE5"
+         "1,000",
+         1000},
+        {"nl_NL", "\u20AC -1.234,50", -1234.5},
+        {"nl_NL", "(\u20AC 1.234,50)", -1234.5},
+        {"pt_BR", "R$ -1.234,50", -1234.5},
+        {"kab_DZ", "100 000,00DA", 100000},
+        {"kab_DZ", "1D2", 100},
+        {"it_CH",
+         "1\u2019"
+         "234.50 CHF",
+         1234.5},
+        {"en_CH",
+         "CHF-1\u2019"
+         "234.50",
+         -1234.5},
+    };
+    for (const Typed& typed : table) {
+        const RegionalSettingsGuard guard(regionalSettingsFor(QLocale(typed.locale)));
+        EXPECT_EQ(reading(typed.text), typed.value) << testing::PrintToString(typed);
+    }
+}
+
+// Numbers follow LC_NUMERIC and money LC_MONETARY, over LANG, as in Qt's system locale;
+// LC_MESSAGES decides nothing.
+TEST(UserLocale, EachCategoryFromItsOwnVariable) {
+    struct Environment {
+        const char* lang;
+        const char* messages;
+        const char* numeric;
+        const char* monetary;
+        const char* decimalSeparator;
+        const char* currencySymbol;
+    };
+    const Environment table[] = {
+        {"de_DE.UTF-8", "C", "", "", ",", "\u20AC"},
+        {"C.UTF-8", "", "de_DE.UTF-8", "de_DE.UTF-8", ",", "\u20AC"},
+        {"de_DE.UTF-8", "", "C", "", ".", "\u20AC"},
+        {"C", "de_DE.UTF-8", "", "ja_JP.UTF-8", ".", "\uFFE5"},
+        {"", "", "", "", ".", "$"},
+    };
+    const RegionalSettingsGuard guard(currentRegionalSettings());
+    for (const Environment& environment : table) {
+        qunsetenv("LC_ALL");
+        qputenv("LANG", environment.lang);
+        qputenv("LC_MESSAGES", environment.messages);
+        qputenv("LC_NUMERIC", environment.numeric);
+        qputenv("LC_MONETARY", environment.monetary);
+        adoptUserRegionalSettings();
+        EXPECT_EQ(currentRegionalSettings().number.decimalSeparator, environment.decimalSeparator) << environment.lang;
+        EXPECT_EQ(currentRegionalSettings().currencySymbol, environment.currencySymbol) << environment.lang;
+    }
+}
+
 // Qt 6.4 gives the top group of a locale that groups only from five digits on (es_ES, pl_PL,
 // pt_PT, ...) all the digits left: "1234.567,50" for 1234567.5.
 bool qtLeavesTopGroupTooLong(double value) {
