@@ -21,19 +21,59 @@ namespace {
 static_assert(std::numeric_limits<long double>::digits >= 64);
 constexpr int maxDecimals = 3;
 
+// The locale's ten digits in UTF-8. Unicode puts every set of ten digits where only the last
+// byte of the encoding changes; any other set is encoded digit by digit.
+class Digits {
+public:
+    explicit Digits(char32_t zero) : zero_(zero), length_(encodeUtf8(zero, zeroText_.data())) {
+        bytewise_ = (static_cast<unsigned char>(zeroText_[length_ - 1]) & 0x3F) + 9 <= 0x3F;
+    }
+
+    std::size_t size() const { return length_; }
+
+    // Writes the digit at out, which has room for size() bytes, and moves out past it.
+    void write(char*& out, int digit) const {
+        if (!bytewise_) {
+            out += encodeUtf8(zero_ + static_cast<char32_t>(digit), out);
+            return;
+        }
+        for (std::size_t i = 0; i < length_; ++i) *out++ = zeroText_[i];
+        out[-1] = static_cast<char>(out[-1] + digit);
+    }
+
+private:
+    char32_t zero_;
+    std::array<char, 4> zeroText_{};
+    std::size_t length_;
+    bool bytewise_;
+};
+
+// Separators are a few bytes: a plain loop beats a call to memmove.
+void put(char*& out, std::string_view text) {
+    for (const char c : text) *out++ = c;
+}
+
 // Plain ASCII number text ("-1.5e+07") written in the locale's digits, separator and minus sign.
 std::string localised(std::string_view plain, const NumberForm& form) {
-    std::string text;
-    text.reserve(plain.size() * 2);
+    const Digits digits(form.zeroDigit);
+    std::size_t size = 0;
+    for (const char c : plain) {
+        size += c >= '0' && c <= '9' ? digits.size()
+                : c == '-'           ? form.minusSign.size()
+                : c == '.'           ? form.decimalSeparator.size()
+                                     : 1;
+    }
+    std::string text(size, '\0');
+    char* end = text.data();
     for (const char c : plain) {
         if (c >= '0' && c <= '9')
-            appendUtf8(text, form.zeroDigit + static_cast<char32_t>(c - '0'));
+            digits.write(end, c - '0');
         else if (c == '-')
-            text += form.minusSign;
+            put(end, form.minusSign);
         else if (c == '.')
-            text += form.decimalSeparator;
+            put(end, form.decimalSeparator);
         else
-            text += c == 'e' ? 'E' : c;
+            *end++ = c == 'e' ? 'E' : c;
     }
     return text;
 }
@@ -48,14 +88,14 @@ std::string generalText(double value, int precision) {
 }
 
 // Whether a group separator stands before the digit that has `remaining` digits from it to the end.
-bool groupStartsAt(std::size_t remaining, const NumberForm& form) {
-    const auto primary = static_cast<std::size_t>(std::max(form.primaryGroup, 1));
-    const auto secondary = static_cast<std::size_t>(std::max(form.secondaryGroup, 1));
+bool groupStartsAt(std::size_t remaining, std::size_t primary, std::size_t secondary) {
     return remaining == primary || (remaining > primary && (remaining - primary) % secondary == 0);
 }
 
-// Appends the magnitude of value rounded half away from zero to the given decimals (0 to 3).
-void appendFixed(std::string& out, double value, int decimals, const NumberForm& form, bool grouped) {
+// Appends the magnitude of value rounded half away from zero to the given decimals (0 to 3),
+// leaving room for a suffix of the given size so that the text is allocated once.
+void appendFixed(std::string& out, double value, int decimals, const NumberForm& form, bool grouped,
+                 std::size_t suffixSize = 0) {
     const double magnitude = std::fabs(value);
     const unsigned scale = decimals == 0 ? 1 : decimals == 1 ? 10 : decimals == 2 ? 100 : 1000;
     std::array<char, 320> digits;  // the longest double has 309 digits
@@ -71,17 +111,30 @@ void appendFixed(std::string& out, double value, int decimals, const NumberForm&
         integer = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude, std::chars_format::fixed, 0);
     }
 
+    const Digits localDigits(form.zeroDigit);
     const auto length = static_cast<std::size_t>(integer.ptr - digits.data());
+    const auto primary = static_cast<std::size_t>(std::max(form.primaryGroup, 1));
+    const auto secondary = static_cast<std::size_t>(std::max(form.secondaryGroup, 1));
     grouped = grouped && !form.groupSeparator.empty()
-              && length >= static_cast<std::size_t>(form.primaryGroup + std::max(form.minimumGrouping, 1));
+              && length >= primary + static_cast<std::size_t>(std::max(form.minimumGrouping, 1));
+    const std::size_t separators = grouped ? 1 + (length - primary - 1) / secondary : 0;
+    const std::size_t fractionLength =
+        decimals > 0 ? form.decimalSeparator.size() + static_cast<std::size_t>(decimals) * localDigits.size() : 0;
+    const std::size_t start = out.size();
+    const std::size_t size = length * localDigits.size() + separators * form.groupSeparator.size() + fractionLength;
+    out.reserve(start + size + suffixSize);
+    out.resize(start + size);
+    char* end = out.data() + start;
     for (std::size_t i = 0; i < length; ++i) {
-        if (grouped && i > 0 && groupStartsAt(length - i, form)) out += form.groupSeparator;
-        appendUtf8(out, form.zeroDigit + static_cast<char32_t>(digits[i] - '0'));
+        if (grouped && i > 0 && groupStartsAt(length - i, primary, secondary)) {
+            put(end, form.groupSeparator);
+        }
+        localDigits.write(end, digits[i] - '0');
     }
     if (decimals > 0) {
-        out += form.decimalSeparator;
+        put(end, form.decimalSeparator);
         for (unsigned place = scale / 10; place > 0; place /= 10) {
-            appendUtf8(out, form.zeroDigit + static_cast<char32_t>(fraction / place % 10));
+            localDigits.write(end, static_cast<int>(fraction / place % 10));
         }
     }
 }
@@ -100,7 +153,8 @@ std::string formatCurrency(double value) {
     const RegionalSettings& settings = currentRegionalSettings();
     const CurrencyPattern& pattern = value < 0 ? settings.negativeCurrency : settings.positiveCurrency;
     std::string money = pattern.prefix;
-    appendFixed(money, value, std::clamp(settings.currencyDecimals, 0, maxDecimals), settings.money, true);
+    appendFixed(money, value, std::clamp(settings.currencyDecimals, 0, maxDecimals), settings.money, true,
+                pattern.suffix.size());
     money += pattern.suffix;
     return money;
 }

@@ -19,11 +19,11 @@ struct ReadResult {
     double value = 0;
 };
 
-bool isBidiMark(char32_t c) { return c == U'\u200E' || c == U'\u200F' || c == U'\u061C'; }
+inline bool isBidiMark(char32_t c) { return c == U'\u200E' || c == U'\u200F' || c == U'\u061C'; }
 
 // The typed stand-ins that count as the same character: both minus signs, the apostrophes,
 // the blanks, both yen signs, and the full-width forms of CJK input for their ASCII ones.
-char32_t folded(char32_t c) {
+inline char32_t folded(char32_t c) {
     switch (c) {
     case U'\u2212': return U'-';
     case U'\u2019': return U'\'';
@@ -37,7 +37,7 @@ char32_t folded(char32_t c) {
 }
 
 // The next character that counts, bidi marks passed over, folded.
-char32_t nextCharacter(std::string_view text, std::size_t& pos) {
+inline char32_t nextCharacter(std::string_view text, std::size_t& pos) {
     char32_t c = decodeUtf8(text, pos);
     while (isBidiMark(c)) c = decodeUtf8(text, pos);
     return folded(c);
@@ -73,43 +73,42 @@ public:
             negative = true;
             skipBlanks();
         }
-        if (pos_ != text_.size()) return {Reading::NotANumber};
+        if (current() != endOfText) return {Reading::NotANumber};
         return convert(negative);
     }
 
 private:
-    char32_t peek() const {
-        std::size_t at = pos_;
-        return nextCharacter(text_, at);
+    // The character at pos_, decoded once however often it is looked at.
+    char32_t current() {
+        if (currentAt_ != pos_) {
+            currentAt_ = pos_;
+            afterCurrent_ = pos_;
+            current_ = nextCharacter(text_, afterCurrent_);
+        }
+        return current_;
+    }
+
+    void advance() {
+        current();
+        pos_ = afterCurrent_;
     }
 
     // Moves past the token if the text goes on with it, character by character as they count.
     bool skip(std::string_view token) {
-        std::size_t at = pos_;
         std::size_t in = 0;
-        bool matched = false;
+        const char32_t first = nextCharacter(token, in);
+        if (first == endOfText || first != current()) return false;
+        std::size_t at = afterCurrent_;
         for (char32_t expected = nextCharacter(token, in); expected != endOfText; expected = nextCharacter(token, in)) {
             if (nextCharacter(text_, at) != expected) return false;
-            matched = true;
         }
-        if (matched) pos_ = at;
-        return matched;
+        pos_ = at;
+        return true;
     }
 
     // Blanks and tabs; the bidi marks are passed over everywhere.
     void skipBlanks() {
-        for (;;) {
-            std::size_t at = pos_;
-            const char32_t c = nextCharacter(text_, at);
-            if (c != U' ' && c != U'\t') break;
-            pos_ = at;
-        }
-        pos_ = skippedMarks(pos_);
-    }
-
-    std::size_t skippedMarks(std::size_t pos) const {
-        for (std::size_t at = pos; isBidiMark(decodeUtf8(text_, at)); pos = at) {}
-        return pos;
+        while (current() == U' ' || current() == U'\t') advance();
     }
 
     bool readSign() {
@@ -153,21 +152,19 @@ private:
 
     bool nextIsGroupedDigits() {
         const std::size_t start = pos_;
-        const bool grouped = skip(form_.groupSeparator) && digitValue(peek()) >= 0;
+        const bool grouped = skip(form_.groupSeparator) && digitValue(current()) >= 0;
         pos_ = start;
         return grouped;
     }
 
     int readDigitRun() {
         int length = 0;
-        for (;;) {
-            std::size_t at = pos_;
-            const int digit = digitValue(nextCharacter(text_, at));
-            if (digit < 0) return length;
+        for (int digit = digitValue(current()); digit >= 0; digit = digitValue(current())) {
             digits_ += static_cast<char>('0' + digit);
-            pos_ = at;
+            advance();
             ++length;
         }
+        return length;
     }
 
     // E or D, a sign and digits. Anything less is no exponent, so that a symbol such as
@@ -175,8 +172,9 @@ private:
     void readExponent() {
         const std::size_t start = pos_;
         const std::size_t digitsBefore = digits_.size();
-        const char32_t marker = nextCharacter(text_, pos_);
+        const char32_t marker = current();
         if (marker == U'E' || marker == U'e' || marker == U'D' || marker == U'd') {
+            advance();
             digits_ += 'e';
             if (readSign()) digits_ += '-';
             if (readDigitRun() > 0) return;
@@ -221,6 +219,9 @@ private:
     const RegionalSettings& settings_;
     const NumberForm& form_;
     std::size_t pos_ = 0;
+    std::size_t currentAt_ = std::string_view::npos;
+    std::size_t afterCurrent_ = 0;
+    char32_t current_ = endOfText;
     std::string digits_;
 };
 

@@ -1,14 +1,11 @@
 #include "utf8.h"
 
+#include <array>
+
 namespace orvanta {
 
-char32_t decodeUtf8(std::string_view text, std::size_t& pos) {
-    if (pos >= text.size()) return endOfText;
+char32_t decodeMultibyteUtf8(std::string_view text, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(text[pos]);
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    }
     int length = 0;
     char32_t codePoint = 0;
     char32_t smallest = 0;
@@ -45,22 +42,32 @@ char32_t decodeUtf8(std::string_view text, std::size_t& pos) {
     return codePoint;
 }
 
-void appendUtf8(std::string& out, char32_t codePoint) {
+std::size_t encodeUtf8(char32_t codePoint, char* out) {
     if (codePoint < 0x80) {
-        out += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        out += static_cast<char>(0xC0 | codePoint >> 6);
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        out += static_cast<char>(0xE0 | codePoint >> 12);
-        out += static_cast<char>(0x80 | (codePoint >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | codePoint >> 18);
-        out += static_cast<char>(0x80 | (codePoint >> 12 & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+        out[0] = static_cast<char>(codePoint);
+        return 1;
     }
+    if (codePoint < 0x800) {
+        out[0] = static_cast<char>(0xC0 | codePoint >> 6);
+        out[1] = static_cast<char>(0x80 | (codePoint & 0x3F));
+        return 2;
+    }
+    if (codePoint < 0x10000) {
+        out[0] = static_cast<char>(0xE0 | codePoint >> 12);
+        out[1] = static_cast<char>(0x80 | (codePoint >> 6 & 0x3F));
+        out[2] = static_cast<char>(0x80 | (codePoint & 0x3F));
+        return 3;
+    }
+    out[0] = static_cast<char>(0xF0 | codePoint >> 18);
+    out[1] = static_cast<char>(0x80 | (codePoint >> 12 & 0x3F));
+    out[2] = static_cast<char>(0x80 | (codePoint >> 6 & 0x3F));
+    out[3] = static_cast<char>(0x80 | (codePoint & 0x3F));
+    return 4;
+}
+
+void appendUtf8(std::string& out, char32_t codePoint) {
+    std::array<char, 4> bytes{};
+    out.append(bytes.data(), encodeUtf8(codePoint, bytes.data()));
 }
 
 }  // namespace orvanta

@@ -9,9 +9,20 @@ namespace orvanta {
 inline constexpr char32_t invalidCodePoint = 0xFFFFFFFE;
 inline constexpr char32_t endOfText = 0xFFFFFFFF;
 
+char32_t decodeMultibyteUtf8(std::string_view text, std::size_t& pos);
+
 // Decodes the character at pos and moves pos past it; an ill-formed byte (overlong form,
 // surrogate, stray continuation) is one invalidCodePoint, so that it can match nothing.
-char32_t decodeUtf8(std::string_view text, std::size_t& pos);
+inline char32_t decodeUtf8(std::string_view text, std::size_t& pos) {
+    if (pos >= text.size()) return endOfText;
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    if (lead >= 0x80) return decodeMultibyteUtf8(text, pos);
+    ++pos;
+    return lead;
+}
+
+// Writes the one to four bytes of the code point to out and returns how many they are.
+std::size_t encodeUtf8(char32_t codePoint, char* out);
 
 void appendUtf8(std::string& out, char32_t codePoint);
 
