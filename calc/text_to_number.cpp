@@ -19,11 +19,11 @@ struct ReadResult {
     double value = 0;
 };
 
-inline bool isBidiMark(char32_t c) { return c == U'\u200E' || c == U'\u200F' || c == U'\u061C'; }
+bool isBidiMark(char32_t c) { return c == U'\u200E' || c == U'\u200F' || c == U'\u061C'; }
 
 // The typed stand-ins that count as the same character: both minus signs, the apostrophes,
 // the blanks, both yen signs, and the full-width forms of CJK input for their ASCII ones.
-inline char32_t folded(char32_t c) {
+char32_t folded(char32_t c) {
     switch (c) {
     case U'\u2212': return U'-';
     case U'\u2019': return U'\'';
@@ -37,7 +37,7 @@ inline char32_t folded(char32_t c) {
 }
 
 // The next character that counts, bidi marks passed over, folded.
-inline char32_t nextCharacter(std::string_view text, std::size_t& pos) {
+char32_t nextCharacter(std::string_view text, std::size_t& pos) {
     char32_t c = decodeUtf8(text, pos);
     while (isBidiMark(c)) c = decodeUtf8(text, pos);
     return folded(c);
