@@ -33,6 +33,10 @@ public:
 
     // Writes the digit at out, which has room for size() bytes, and moves out past it.
     void write(char*& out, int digit) const {
+        if (length_ == 1) {
+            *out++ = static_cast<char>(zeroText_[0] + digit);
+            return;
+        }
         if (!bytewise_) {
             out += encodeUtf8(zero_ + static_cast<char32_t>(digit), out);
             return;
@@ -87,11 +91,6 @@ std::string generalText(double value, int precision) {
     return localised(std::string_view(buffer.data(), result.ptr), currentRegionalSettings().number);
 }
 
-// Whether a group separator stands before the digit that has `remaining` digits from it to the end.
-bool groupStartsAt(std::size_t remaining, std::size_t primary, std::size_t secondary) {
-    return remaining == primary || (remaining > primary && (remaining - primary) % secondary == 0);
-}
-
 // Appends the magnitude of value rounded half away from zero to the given decimals (0 to 3),
 // leaving room for a suffix of the given size so that the text is allocated once.
 void appendFixed(std::string& out, double value, int decimals, const NumberForm& form, bool grouped,
@@ -125,9 +124,12 @@ void appendFixed(std::string& out, double value, int decimals, const NumberForm&
     out.reserve(start + size + suffixSize);
     out.resize(start + size);
     char* end = out.data() + start;
-    for (std::size_t i = 0; i < length; ++i) {
-        if (grouped && i > 0 && groupStartsAt(length - i, primary, secondary)) {
+    // The digits left of the first separator, then secondary groups down to the primary one.
+    std::size_t group = grouped ? (length - primary - 1) % secondary + 1 : length;
+    for (std::size_t i = 0; i < length; ++i, --group) {
+        if (group == 0) {
             put(end, form.groupSeparator);
+            group = length - i == primary ? primary : secondary;
         }
         localDigits.write(end, digits[i] - '0');
     }

@@ -36,8 +36,10 @@ char32_t folded(char32_t c) {
     return c;
 }
 
-// The next character that counts, bidi marks passed over, folded.
+// The next character that counts, bidi marks passed over, folded. ASCII stands for itself.
 char32_t nextCharacter(std::string_view text, std::size_t& pos) {
+    if (pos < text.size() && static_cast<unsigned char>(text[pos]) < 0x80)
+        return static_cast<unsigned char>(text[pos++]);
     char32_t c = decodeUtf8(text, pos);
     while (isBidiMark(c)) c = decodeUtf8(text, pos);
     return folded(c);
@@ -95,6 +97,11 @@ private:
 
     // Moves past the token if the text goes on with it, character by character as they count.
     bool skip(std::string_view token) {
+        if (token.size() == 1 && static_cast<unsigned char>(token[0]) < 0x80) {
+            if (current() != static_cast<unsigned char>(token[0])) return false;
+            advance();
+            return true;
+        }
         std::size_t in = 0;
         const char32_t first = nextCharacter(token, in);
         if (first == endOfText || first != current()) return false;
