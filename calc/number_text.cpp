@@ -10,6 +10,7 @@
 #include "regional_settings.h"
 #include "run_time_error.h"
 #include "text_to_number.h"
+#include "utf8.h"
 
 namespace orvanta {
 
@@ -20,25 +21,80 @@ namespace {
 static_assert(std::numeric_limits<long double>::digits >= 64);
 constexpr int maxDecimals = 3;
 
-// %.{precision}g of the exact value, ties to even, exponent written "E+07".
-std::string generalText(double value, int precision) {
-    if (value == 0) return "0";  // also for -0
-    std::array<char, 32> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, precision);
-    const std::string& decimalSeparator = currentRegionalSettings().decimalSeparator;
-    std::string text;
-    for (const char* c = buffer.data(); c != result.ptr; ++c) {
-        if (*c == '.')
-            text += decimalSeparator;
+// The locale's ten digits in UTF-8. Unicode puts every set of ten digits where only the last
+// byte of the encoding changes; any other set is encoded digit by digit.
+class Digits {
+public:
+    explicit Digits(char32_t zero) : zero_(zero), length_(encodeUtf8(zero, zeroText_.data())) {
+        bytewise_ = (static_cast<unsigned char>(zeroText_[length_ - 1]) & 0x3F) + 9 <= 0x3F;
+    }
+
+    std::size_t size() const { return length_; }
+
+    // Writes the digit at out, which has room for size() bytes, and moves out past it.
+    void write(char*& out, int digit) const {
+        if (length_ == 1) {
+            *out++ = static_cast<char>(zeroText_[0] + digit);
+            return;
+        }
+        if (!bytewise_) {
+            out += encodeUtf8(zero_ + static_cast<char32_t>(digit), out);
+            return;
+        }
+        for (std::size_t i = 0; i < length_; ++i) *out++ = zeroText_[i];
+        out[-1] = static_cast<char>(out[-1] + digit);
+    }
+
+private:
+    char32_t zero_;
+    std::array<char, 4> zeroText_{};
+    std::size_t length_;
+    bool bytewise_;
+};
+
+// Separators are a few bytes: a plain loop beats a call to memmove.
+void put(char*& out, std::string_view text) {
+    for (const char c : text) *out++ = c;
+}
+
+// Plain ASCII number text ("-1.5e+07") written in the locale's digits, separator and minus sign.
+std::string localised(std::string_view plain, const NumberForm& form) {
+    const Digits digits(form.zeroDigit);
+    std::size_t size = 0;
+    for (const char c : plain) {
+        size += c >= '0' && c <= '9' ? digits.size()
+                : c == '-'           ? form.minusSign.size()
+                : c == '.'           ? form.decimalSeparator.size()
+                                     : 1;
+    }
+    std::string text(size, '\0');
+    char* end = text.data();
+    for (const char c : plain) {
+        if (c >= '0' && c <= '9')
+            digits.write(end, c - '0');
+        else if (c == '-')
+            put(end, form.minusSign);
+        else if (c == '.')
+            put(end, form.decimalSeparator);
         else
-            text += *c == 'e' ? 'E' : *c;
+            *end++ = c == 'e' ? 'E' : c;
     }
     return text;
 }
 
-// Appends the magnitude of value rounded half away from zero to the given decimals (0 to 3).
-void appendFixed(std::string& out, double value, int decimals, std::string_view groupSeparator) {
+// %.{precision}g of the exact value, ties to even, exponent written "E+07".
+std::string generalText(double value, int precision) {
+    if (value == 0) value = 0;  // no sign for -0
+    std::array<char, 32> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, precision);
+    return localised(std::string_view(buffer.data(), result.ptr), currentRegionalSettings().number);
+}
+
+// Appends the magnitude of value rounded half away from zero to the given decimals (0 to 3),
+// leaving room for a suffix of the given size so that the text is allocated once.
+void appendFixed(std::string& out, double value, int decimals, const NumberForm& form, bool grouped,
+                 std::size_t suffixSize = 0) {
     const double magnitude = std::fabs(value);
     const unsigned scale = decimals == 0 ? 1 : decimals == 1 ? 10 : decimals == 2 ? 100 : 1000;
     std::array<char, 320> digits;  // the longest double has 309 digits
@@ -54,20 +110,33 @@ void appendFixed(std::string& out, double value, int decimals, std::string_view 
         integer = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude, std::chars_format::fixed, 0);
     }
 
-    const std::string_view decimalSeparator = currentRegionalSettings().decimalSeparator;
+    const Digits localDigits(form.zeroDigit);
     const auto length = static_cast<std::size_t>(integer.ptr - digits.data());
-    const std::size_t fractionLength = decimals > 0 ? decimalSeparator.size() + static_cast<std::size_t>(decimals) : 0;
+    const auto primary = static_cast<std::size_t>(std::max(form.primaryGroup, 1));
+    const auto secondary = static_cast<std::size_t>(std::max(form.secondaryGroup, 1));
+    grouped = grouped && !form.groupSeparator.empty()
+              && length >= primary + static_cast<std::size_t>(std::max(form.minimumGrouping, 1));
+    const std::size_t separators = grouped ? 1 + (length - primary - 1) / secondary : 0;
+    const std::size_t fractionLength =
+        decimals > 0 ? form.decimalSeparator.size() + static_cast<std::size_t>(decimals) * localDigits.size() : 0;
     const std::size_t start = out.size();
-    out.resize(start + length + (length - 1) / 3 * groupSeparator.size() + fractionLength);
+    const std::size_t size = length * localDigits.size() + separators * form.groupSeparator.size() + fractionLength;
+    out.reserve(start + size + suffixSize);
+    out.resize(start + size);
     char* end = out.data() + start;
-    for (std::size_t i = 0; i < length; ++i) {
-        if (i > 0 && (length - i) % 3 == 0) end = std::copy(groupSeparator.begin(), groupSeparator.end(), end);
-        *end++ = digits[i];
+    // The digits left of the first separator, then secondary groups down to the primary one.
+    std::size_t group = grouped ? (length - primary - 1) % secondary + 1 : length;
+    for (std::size_t i = 0; i < length; ++i, --group) {
+        if (group == 0) {
+            put(end, form.groupSeparator);
+            group = length - i == primary ? primary : secondary;
+        }
+        localDigits.write(end, digits[i] - '0');
     }
     if (decimals > 0) {
-        end = std::copy(decimalSeparator.begin(), decimalSeparator.end(), end);
+        put(end, form.decimalSeparator);
         for (unsigned place = scale / 10; place > 0; place /= 10) {
-            *end++ = static_cast<char>('0' + fraction / place % 10);
+            localDigits.write(end, static_cast<int>(fraction / place % 10));
         }
     }
 }
@@ -78,27 +147,27 @@ std::string singleToText(float value) { return generalText(value, 7); }
 
 std::string doubleToText(double value) { return generalText(value, 15); }
 
-std::string integerToText(std::int16_t value) { return std::to_string(value); }
+std::string integerToText(std::int16_t value) {
+    return localised(std::to_string(value), currentRegionalSettings().number);
+}
 
 std::string formatCurrency(double value) {
     const RegionalSettings& settings = currentRegionalSettings();
-    const bool negative = value < 0;
-    const bool parentheses = settings.negativeCurrency == RegionalSettings::NegativeCurrency::Parentheses;
-    const std::string_view gap = settings.currencySymbolSpaced ? " " : "";
-    std::string money;
-    if (negative) money += parentheses ? "(" : "-";
-    if (settings.currencySymbolFirst) (money += settings.currencySymbol) += gap;
-    appendFixed(money, value, std::clamp(settings.currencyDecimals, 0, maxDecimals), settings.groupSeparator);
-    if (!settings.currencySymbolFirst) (money += gap) += settings.currencySymbol;
-    if (negative && parentheses) money += ')';
+    const CurrencyPattern& pattern = value < 0 ? settings.negativeCurrency : settings.positiveCurrency;
+    std::string money = pattern.prefix;
+    appendFixed(money, value, std::clamp(settings.currencyDecimals, 0, maxDecimals), settings.money, true,
+                pattern.suffix.size());
+    money += pattern.suffix;
     return money;
 }
 
 std::string formatCurrency(const std::string& text) { return formatCurrency(textToDouble(text)); }
 
 std::string formatPercentPattern(double value) {
-    std::string text = value < 0 ? "% -" : "% ";
-    appendFixed(text, value, 2, "");
+    const NumberForm& form = currentRegionalSettings().number;
+    std::string text = "% ";
+    if (value < 0) text += form.minusSign;
+    appendFixed(text, value, 2, form, false);
     return text;
 }
 

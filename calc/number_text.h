@@ -5,14 +5,17 @@
 
 namespace orvanta {
 
+// Numbers are written in the digits, decimal separator and minus sign of the current regional
+// settings, money in its own.
+
 // Shortest text with at most 7 significant digits, exponent form "1.5E+07" outside 1E-4..1E+7.
 std::string singleToText(float value);
 // As singleToText with at most 15 significant digits.
 std::string doubleToText(double value);
 std::string integerToText(std::int16_t value);
 
-// The "Currency" format: rounded half away from zero to the currency decimals, grouped, with
-// the currency symbol and the negative form of the current regional settings.
+// The "Currency" format: rounded half away from zero to the currency decimals, grouped as the
+// locale groups, inside the locale's positive or negative currency pattern.
 std::string formatCurrency(double value);
 std::string formatCurrency(const std::string& text);  // the text is read with textToDouble
 

@@ -5,14 +5,12 @@ namespace orvanta {
 RegionalSettings RegionalSettings::unitedStates() { return {}; }
 
 RegionalSettings RegionalSettings::germany() {
-    RegionalSettings settings;
-    settings.decimalSeparator = ",";
-    settings.groupSeparator = ".";
-    settings.currencySymbol = "\u20AC";
-    settings.currencySymbolFirst = false;
-    settings.currencySymbolSpaced = true;
-    settings.negativeCurrency = NegativeCurrency::LeadingMinus;
-    return settings;
+    const NumberForm german{.decimalSeparator = ",", .groupSeparator = "."};
+    return {.number = german,
+            .money = german,
+            .currencySymbol = "\u20AC",
+            .positiveCurrency = {"", "\u00A0\u20AC"},
+            .negativeCurrency = {"-", "\u00A0\u20AC"}};
 }
 
 namespace {

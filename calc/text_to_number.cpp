@@ -6,6 +6,7 @@
 
 #include "regional_settings.h"
 #include "run_time_error.h"
+#include "utf8.h"
 
 namespace orvanta {
 
@@ -18,12 +19,37 @@ struct ReadResult {
     double value = 0;
 };
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBidiMark(char32_t c) { return c == U'\u200E' || c == U'\u200F' || c == U'\u061C'; }
+
+// The typed stand-ins that count as the same character: both minus signs, the apostrophes,
+// the blanks, both yen signs, and the full-width forms of CJK input for their ASCII ones.
+char32_t folded(char32_t c) {
+    switch (c) {
+    case U'\u2212': return U'-';
+    case U'\u2019': return U'\'';
+    case U'\u00A0':
+    case U'\u202F': return U' ';
+    case U'\uFFE5': return U'\u00A5';
+    default: break;
+    }
+    if (c >= U'\uFF01' && c <= U'\uFF5E') return c - 0xFEE0;
+    return c;
+}
+
+// The next character that counts, bidi marks passed over, folded. ASCII stands for itself.
+char32_t nextCharacter(std::string_view text, std::size_t& pos) {
+    if (pos < text.size() && static_cast<unsigned char>(text[pos]) < 0x80)
+        return static_cast<unsigned char>(text[pos++]);
+    char32_t c = decodeUtf8(text, pos);
+    while (isBidiMark(c)) c = decodeUtf8(text, pos);
+    return folded(c);
+}
 
 // Walks over the entry text once, collecting the number in the plain form that from_chars reads.
 class EntryReader {
 public:
-    EntryReader(std::string_view text, const RegionalSettings& settings) : text_(text), settings_(settings) {}
+    EntryReader(std::string_view text, const RegionalSettings& settings)
+        : text_(text), settings_(settings), form_(settings.number) {}
 
     ReadResult read() {
         skipBlanks();
@@ -31,16 +57,17 @@ public:
         skipBlanks();
         bool negative = readSign();
         skipBlanks();
-        const bool symbolBefore = skipCurrencySymbol();
+        const bool symbolBefore = skip(settings_.currencySymbol);
         skipBlanks();
         if (symbolBefore && !negative) {  // "$-5" as well as "-$5"
             negative = readSign();
             skipBlanks();
         }
-        if (!readDigitsAndFraction() || !readExponent()) return {Reading::NotANumber};
+        if (!readDigitsAndFraction()) return {Reading::NotANumber};
+        readExponent();
         skipBlanks();
         if (!symbolBefore) {
-            skipCurrencySymbol();
+            skip(settings_.currencySymbol);
             skipBlanks();
         }
         if (parenthesised) {
@@ -48,73 +75,119 @@ public:
             negative = true;
             skipBlanks();
         }
-        if (pos_ != text_.size()) return {Reading::NotANumber};
+        if (current() != endOfText) return {Reading::NotANumber};
         return convert(negative);
     }
 
 private:
+    // The character at pos_, decoded once however often it is looked at.
+    char32_t current() {
+        if (currentAt_ != pos_) {
+            currentAt_ = pos_;
+            afterCurrent_ = pos_;
+            current_ = nextCharacter(text_, afterCurrent_);
+        }
+        return current_;
+    }
+
+    void advance() {
+        current();
+        pos_ = afterCurrent_;
+    }
+
+    // Moves past the token if the text goes on with it, character by character as they count.
     bool skip(std::string_view token) {
-        if (token.empty() || text_.substr(pos_, token.size()) != token) return false;
-        pos_ += token.size();
+        if (token.size() == 1 && static_cast<unsigned char>(token[0]) < 0x80) {
+            if (current() != static_cast<unsigned char>(token[0])) return false;
+            advance();
+            return true;
+        }
+        std::size_t in = 0;
+        const char32_t first = nextCharacter(token, in);
+        if (first == endOfText || first != current()) return false;
+        std::size_t at = afterCurrent_;
+        for (char32_t expected = nextCharacter(token, in); expected != endOfText; expected = nextCharacter(token, in)) {
+            if (nextCharacter(text_, at) != expected) return false;
+        }
+        pos_ = at;
         return true;
     }
 
-    // Plain blanks, tabs, and the no-break spaces that locales put in money amounts.
+    // Blanks and tabs; the bidi marks are passed over everywhere.
     void skipBlanks() {
-        while (skip(" ") || skip("\t") || skip("\u00A0") || skip("\u202F")) {}
+        while (current() == U' ' || current() == U'\t') advance();
     }
-
-    bool skipCurrencySymbol() { return skip(settings_.currencySymbol); }
 
     bool readSign() {
         if (skip("+")) return false;
-        return skip("-");
+        return skip("-") || skip(form_.minusSign);
     }
 
-    // Integer digits, grouped by threes after a first group of one to three, then a fraction.
+    int digitValue(char32_t c) const {
+        if (c >= U'0' && c <= U'9') return static_cast<int>(c - U'0');
+        if (c >= form_.zeroDigit && c <= form_.zeroDigit + 9) return static_cast<int>(c - form_.zeroDigit);
+        return -1;
+    }
+
+    // Integer digits, ungrouped or in groups of the locale's sizes or of three, then a fraction.
     bool readDigitsAndFraction() {
         const int leading = readDigitRun();
-        if (leading > 0 && leading <= 3) {
-            while (nextIsGroupedDigits()) {
-                skip(settings_.groupSeparator);
-                if (readDigitRun() != 3) return false;
-            }
+        int groups = 0;
+        int last = 0;
+        bool localeGroups = true;
+        bool threes = true;
+        while (leading > 0 && nextIsGroupedDigits()) {
+            skip(form_.groupSeparator);
+            const int group = readDigitRun();
+            if (groups > 0) localeGroups = localeGroups && last == form_.secondaryGroup;
+            threes = threes && group == 3;
+            last = group;
+            ++groups;
+        }
+        if (groups > 0) {
+            localeGroups = localeGroups && last == form_.primaryGroup && leading <= form_.secondaryGroup;
+            threes = threes && leading <= 3;
+            if (!localeGroups && !threes) return false;
         }
         const bool hasInteger = leading > 0;
-        if (skip(settings_.decimalSeparator)) {
+        if (skip(form_.decimalSeparator)) {
             digits_ += '.';
             return readDigitRun() > 0 || hasInteger;
         }
         return hasInteger;
     }
 
-    bool nextIsGroupedDigits() const {
-        const std::string& separator = settings_.groupSeparator;
-        if (separator.empty() || text_.substr(pos_, separator.size()) != separator) return false;
-        const std::size_t after = pos_ + separator.size();
-        return after < text_.size() && isDigit(text_[after]);
+    bool nextIsGroupedDigits() {
+        const std::size_t start = pos_;
+        const bool grouped = skip(form_.groupSeparator) && digitValue(current()) >= 0;
+        pos_ = start;
+        return grouped;
     }
 
     int readDigitRun() {
         int length = 0;
-        while (pos_ < text_.size() && isDigit(text_[pos_])) {
-            digits_ += text_[pos_++];
+        for (int digit = digitValue(current()); digit >= 0; digit = digitValue(current())) {
+            digits_ += static_cast<char>('0' + digit);
+            advance();
             ++length;
         }
         return length;
     }
 
-    bool readExponent() {
-        if (pos_ >= text_.size()) return true;
-        const char marker = text_[pos_];
-        if (marker != 'E' && marker != 'e' && marker != 'D' && marker != 'd') return true;
-        ++pos_;
-        digits_ += 'e';
-        if (skip("-"))
-            digits_ += '-';
-        else
-            skip("+");
-        return readDigitRun() > 0;
+    // E or D, a sign and digits. Anything less is no exponent, so that a symbol such as
+    // "DA" after the number keeps its letters.
+    void readExponent() {
+        const std::size_t start = pos_;
+        const std::size_t digitsBefore = digits_.size();
+        const char32_t marker = current();
+        if (marker == U'E' || marker == U'e' || marker == U'D' || marker == U'd') {
+            advance();
+            digits_ += 'e';
+            if (readSign()) digits_ += '-';
+            if (readDigitRun() > 0) return;
+        }
+        pos_ = start;
+        digits_.resize(digitsBefore);
     }
 
     ReadResult convert(bool negative) const {
@@ -151,7 +224,11 @@ private:
 
     std::string_view text_;
     const RegionalSettings& settings_;
+    const NumberForm& form_;
     std::size_t pos_ = 0;
+    std::size_t currentAt_ = std::string_view::npos;
+    std::size_t afterCurrent_ = 0;
+    char32_t current_ = endOfText;
     std::string digits_;
 };
 

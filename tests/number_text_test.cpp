@@ -4,6 +4,7 @@
 
 #include "number_text.h"
 #include "regional_settings.h"
+#include "regional_settings_guard.h"
 #include "run_time_error.h"
 #include "text_to_number.h"
 
@@ -55,34 +56,99 @@ TEST(Currency, UnitedStates) {
     EXPECT_EQ(formatCurrency(static_cast<double>(FLT_MAX)), "$340,282,346,638,528,859,811,704,183,484,516,925,440.00");
 }
 
-TEST(Currency, GermanyAndReadingItBack) {
-    setRegionalSettings(RegionalSettings::germany());
-    EXPECT_EQ(formatCurrency(1234.5), "1.234,50 \u20AC");
-    EXPECT_EQ(formatCurrency(-1234.5), "-1.234,50 \u20AC");
-    EXPECT_EQ(formatCurrency(std::string("100.000")), "100.000,00 \u20AC");
-    EXPECT_EQ(formatPercentPattern(6.5), "% 6,50");
-    EXPECT_EQ(singleToText(99900.453125f), "99900,45");
-    for (const double value : {1234.5, -1234.5, 0.01, 1e9, 99900.45}) {
-        EXPECT_EQ(textToDouble(formatCurrency(value)), value);
-        EXPECT_EQ(textToDouble(doubleToText(value)), value);
-    }
-    setRegionalSettings(RegionalSettings::unitedStates());
-    for (const double value : {1234.5, -1234.5, 0.01, 1e9, 99900.45}) {
-        EXPECT_EQ(textToDouble(formatCurrency(value)), value);
+RegionalSettings india() {
+    const NumberForm indian{.secondaryGroup = 2};
+    return {.number = indian,
+            .money = indian,
+            .currencySymbol = "\u20B9",
+            .positiveCurrency = {"\u20B9", ""},
+            .negativeCurrency = {"-\u20B9", ""}};
+}
+
+// Arabic-Indic digits, Arabic separators and a minus led by the Arabic letter mark.
+RegionalSettings egypt() {
+    const NumberForm arabic{
+        .zeroDigit = U'\u0660', .decimalSeparator = "\u066B", .groupSeparator = "\u066C", .minusSign = "\u061C-"};
+    return {.number = arabic,
+            .money = arabic,
+            .currencySymbol = "\u062C.\u0645.",
+            .positiveCurrency = {"", " \u062C.\u0645."},
+            .negativeCurrency = {"\u061C-", " \u062C.\u0645."}};
+}
+
+// Spain groups only from five digits on.
+RegionalSettings spain() {
+    RegionalSettings settings = RegionalSettings::germany();
+    settings.number.minimumGrouping = 2;
+    settings.money.minimumGrouping = 2;
+    return settings;
+}
+
+RegionalSettings japan() {
+    RegionalSettings settings = RegionalSettings::unitedStates();
+    settings.currencySymbol = "\uFFE5";
+    settings.currencyDecimals = 0;
+    settings.positiveCurrency = {"\uFFE5", ""};
+    settings.negativeCurrency = {"-\uFFE5", ""};
+    return settings;
+}
+
+struct Written {
+    RegionalSettings (*settings)();
+    double value;
+    const char* currency;
+    const char* percent;
+    const char* single;
+};
+
+TEST(Currency, PercentAndNumberTextsFollowTheLocale) {
+    const Written table[] = {
+        {RegionalSettings::germany, 1234.5, "1.234,50\u00A0\u20AC", "% 1234,50", "1234,5"},
+        {RegionalSettings::germany, -1234.5, "-1.234,50\u00A0\u20AC", "% -1234,50", "-1234,5"},
+        {RegionalSettings::germany, 99900.453125, "99.900,45\u00A0\u20AC", "% 99900,45", "99900,45"},
+        {RegionalSettings::germany, 1.5e7, "15.000.000,00\u00A0\u20AC", "% 15000000,00", "1,5E+07"},
+        {india, 100000, "\u20B91,00,000.00", "% 100000.00", "100000"},
+        {india, 1234567.5, "\u20B912,34,567.50", "% 1234567.50", "1234568"},
+        {india, -123.25, "-\u20B9123.25", "% -123.25", "-123.25"},
+        {spain, 1234.5, "1234,50\u00A0\u20AC", "% 1234,50", "1234,5"},
+        {spain, 12345, "12.345,00\u00A0\u20AC", "% 12345,00", "12345"},
+        {spain, 1234567, "1.234.567,00\u00A0\u20AC", "% 1234567,00", "1234567"},
+        {egypt, 1234.5, "\u0661\u066C\u0662\u0663\u0664\u066B\u0665\u0660 \u062C.\u0645.",
+         "% \u0661\u0662\u0663\u0664\u066B\u0665\u0660", "\u0661\u0662\u0663\u0664\u066B\u0665"},
+        {egypt, -0.5, "\u061C-\u0660\u066B\u0665\u0660 \u062C.\u0645.", "% \u061C-\u0660\u066B\u0665\u0660",
+         "\u061C-\u0660\u066B\u0665"},
+        {egypt, 2e-5, "\u0660\u066B\u0660\u0660 \u062C.\u0645.", "% \u0660\u066B\u0660\u0660",
+         "\u0662E\u061C-\u0660\u0665"},
+        {japan, 1234.5, "\uFFE51,235", "% 1234.50", "1234.5"},
+        {japan, -0.4, "-\uFFE50", "% -0.40", "-0.4"},
+    };
+    for (const Written& row : table) {
+        const RegionalSettingsGuard guard(row.settings());
+        EXPECT_EQ(formatCurrency(row.value), row.currency) << row.value;
+        EXPECT_EQ(formatPercentPattern(row.value), row.percent) << row.value;
+        EXPECT_EQ(singleToText(static_cast<float>(row.value)), row.single) << row.value;
     }
 }
 
-TEST(Currency, OtherLayouts) {
-    RegionalSettings yen{.currencySymbol = "\u00A5",
-                         .currencyDecimals = 0,
-                         .negativeCurrency = RegionalSettings::NegativeCurrency::LeadingMinus};
-    setRegionalSettings(yen);
-    EXPECT_EQ(formatCurrency(1234.5), "\u00A51,235");
-    EXPECT_EQ(formatCurrency(-0.4), "-\u00A50");
-    yen.currencyDecimals = -1;  // a broken locale must not break the format
-    setRegionalSettings(yen);
-    EXPECT_EQ(formatCurrency(12.5), "\u00A513");
-    setRegionalSettings(RegionalSettings::unitedStates());
+TEST(Currency, TextsReadBackUnderTheirLocale) {
+    for (RegionalSettings (*settings)() : {RegionalSettings::unitedStates, RegionalSettings::germany, india, egypt}) {
+        const RegionalSettingsGuard guard(settings());
+        for (const double value : {1234.5, -1234.5, 0.01, 1e9, 99900.45}) {
+            EXPECT_EQ(textToDouble(formatCurrency(value)), value) << formatCurrency(value);
+            EXPECT_EQ(textToDouble(doubleToText(value)), value) << doubleToText(value);
+        }
+    }
+    const RegionalSettingsGuard guard(egypt());
+    EXPECT_EQ(integerToText(-360), "\u061C-\u0663\u0666\u0660");
+    EXPECT_EQ(formatCurrency(std::string("\u0661\u0660\u0660\u0660\u0660\u0660")),
+              "\u0661\u0660\u0660\u066C\u0660\u0660\u0660\u066B\u0660\u0660 \u062C.\u0645.");
+}
+
+TEST(Currency, BrokenDecimalsDoNotBreakTheFormat) {
+    RegionalSettings yen = japan();
+    yen.currencyDecimals = -1;
+    const RegionalSettingsGuard guard(yen);
+    EXPECT_EQ(formatCurrency(12.5), "\uFFE513");
 }
 
 TEST(PercentPattern, TwoDecimalsUngroupedAndUnscaled) {

@@ -1,9 +1,10 @@
-// The program's application object, started by a user whose locale is German: it names the
-// program and takes the regional settings from the locale, so entries and results are written
-// the German way.
+// The program's application object, started by a user with English messages and German numbers
+// and money: it names the program and takes the regional settings from the numeric and monetary
+// categories, so entries and results are written the German way.
 #include "program_fixture.h"
 
 #include "orvanta_application.h"
+#include "regional_settings.h"
 #include "run_time_error.h"
 
 #include <QIcon>
@@ -52,16 +53,24 @@ TEST_F(ApplicationInGerman, ARunTimeErrorInAHandlerIsReportedWhereQtCallsItAndEn
     }
 }
 
+TEST_F(ApplicationInGerman, TakesNumbersAndMoneyAsQtsSystemLocaleDoes) {
+    const QLocale system = QLocale::system();
+    const RegionalSettings& settings = currentRegionalSettings();
+    EXPECT_EQ(system.language(), QLocale::C) << "the messages are English";
+    EXPECT_EQ(settings.number.decimalSeparator, system.decimalPoint().toStdString());
+    EXPECT_EQ(settings.number.groupSeparator, system.groupSeparator().toStdString());
+    EXPECT_EQ(settings.currencySymbol, system.currencySymbol().toStdString());
+}
+
 TEST_F(ApplicationInGerman, ReadsGermanEntriesAndWritesEuros) {
-    ASSERT_EQ(QLocale::system().name(), "de_DE");
     type("100.000", "6,5", "30");
     pressKey(*entry().txtTerms, Qt::Key_Return);
     settle();
     ASSERT_TRUE(boxes.empty()) << boxes.front().prompt.toStdString();
     ASSERT_TRUE(isLoaded<frmOutput>());
-    EXPECT_EQ(result().lblAmount->text(), "100.000,00 \u20AC");
+    EXPECT_EQ(result().lblAmount->text(), "100.000,00\u00A0\u20AC");
     EXPECT_EQ(result().lblRate->text(), "% 6,50");
-    EXPECT_EQ(result().lblPayment->text(), "632,07 \u20AC/mo");
+    EXPECT_EQ(result().lblPayment->text(), "632,07\u00A0\u20AC/mo");
 }
 
 }  // namespace
@@ -70,6 +79,7 @@ TEST_F(ApplicationInGerman, ReadsGermanEntriesAndWritesEuros) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("LANG", "de_DE.UTF-8");
+    qputenv("LC_MESSAGES", "C");
     for (const char* overriding : {"LC_ALL", "LC_NUMERIC", "LC_MONETARY", "LANGUAGE"}) qunsetenv(overriding);
     testing::InitGoogleTest(&argc, argv);
     orvanta::OrvantaApplication application(argc, argv);

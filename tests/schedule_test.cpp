@@ -6,6 +6,7 @@
 
 #include "recording_view.h"
 #include "regional_settings.h"
+#include "regional_settings_guard.h"
 #include "run_time_error.h"
 #include "schedule.h"
 
@@ -126,13 +127,15 @@ TEST(UnusualLoans, LargeBalanceIsCarriedThroughExponentText) {
 }
 
 TEST(UnusualLoans, LocaleTextsThroughout) {
-    setRegionalSettings(RegionalSettings::germany());
-    const RecordingView view = schedule("100.000", "6,5", "30");
-    setRegionalSettings(RegionalSettings::unitedStates());
-    EXPECT_EQ(view.captions.at(SummaryLabel::Amount), "100.000,00 \u20AC");
+    const RegionalSettingsGuard guard(RegionalSettings::germany());
+    const RecordingView view = schedule("100.000", "6,5", "2,5");
+    EXPECT_EQ(view.captions.at(SummaryLabel::Amount), "100.000,00\u00A0\u20AC");
     EXPECT_EQ(view.captions.at(SummaryLabel::Rate), "% 6,50");
-    EXPECT_EQ(view.captions.at(SummaryLabel::Payment), "632,07 \u20AC/mo");
-    EXPECT_EQ(view.items.size(), 362u);
+    EXPECT_EQ(view.captions.at(SummaryLabel::Terms), "2,5(30 months)");
+    EXPECT_EQ(view.captions.at(SummaryLabel::Payment), "3.620,50\u00A0\u20AC/mo");
+    // 100000 at 6.5 % over 30 months; the first month's interest is 541.67, the rest repays.
+    EXPECT_EQ(monthRow(view, 1), "1\t3.620,50\u00A0\u20AC\t% 541,67\t3.078,83\u00A0\u20AC\t96.921,17\u00A0\u20AC");
+    EXPECT_EQ(view.items.size(), 32u);
 }
 
 struct FaultCase {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "regional_settings.h"
+#include "regional_settings_guard.h"
 #include "run_time_error.h"
 #include "text_to_number.h"
 
@@ -68,14 +69,15 @@ TEST(textToDouble, BeyondTheDoubleRangeOverflowsButTinyNumbersAreZero) {
 }
 
 TEST(textToDouble, FollowsTheRegionalSettings) {
-    setRegionalSettings(RegionalSettings::germany());
-    EXPECT_EQ(textToDouble("100.000"), 100000);
-    EXPECT_EQ(textToDouble("6,5"), 6.5);
-    EXPECT_EQ(textToDouble("1.234,50 \u20AC"), 1234.5);
-    EXPECT_EQ(textToDouble("-1.234,50\u00A0\u20AC"), -1234.5);
-    EXPECT_FALSE(isNumeric("6.5"));  // a group of one digit: not a German number
-    EXPECT_FALSE(isNumeric("$5"));
-    setRegionalSettings(RegionalSettings::unitedStates());
+    {
+        const RegionalSettingsGuard guard(RegionalSettings::germany());
+        EXPECT_EQ(textToDouble("100.000"), 100000);
+        EXPECT_EQ(textToDouble("6,5"), 6.5);
+        EXPECT_EQ(textToDouble("1.234,50 \u20AC"), 1234.5);
+        EXPECT_EQ(textToDouble("-1.234,50\u00A0\u20AC"), -1234.5);
+        EXPECT_FALSE(isNumeric("6.5"));  // a group of one digit: not a German number
+        EXPECT_FALSE(isNumeric("$5"));
+    }
     EXPECT_FALSE(isNumeric("6,5"));
 }
 

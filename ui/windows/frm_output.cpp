@@ -9,6 +9,7 @@
 #include "program_identity.h"
 #include "rule_line.h"
 #include "schedule_grid.h"
+#include "value_label.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -31,9 +32,9 @@ QLabel* caption(QWidget* frame, const char* name, int top, const QString& text) 
     return label;
 }
 
-// Left-aligned, no border, fixed size: a wide value is cut off at the edge.
+// Left-aligned, no border, fixed size: a wide value is cut off at the right edge, whatever its script.
 QLabel* value(QWidget* frame, const char* name, int top) {
-    auto* label = designed(new QLabel(frame), name, 960, top, 975, 255);
+    auto* label = designed(new ValueLabel(frame), name, 960, top, 975, 255);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFixedSize(label->size());
     return label;
