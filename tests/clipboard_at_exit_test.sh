@@ -59,11 +59,8 @@ result=$(await_window frmOutput) || fail "the result window did not appear"
 xdotool windowfocus --sync "$result" key ctrl+a ctrl+c Tab Tab space
 question=$(await_window other) || fail "Exit did not ask whether to leave"
 xdotool windowfocus --sync "$question" key Return
-await_end || fail "the program did not end on Yes"
-wait "$pid"
-status=$?
+ended_with_status_0 || fail "$why"
 pid=
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
 
 copied=$(timeout 5 xclip -selection clipboard -o) || fail "nothing on the clipboard once the program had gone"
 mapfile -t lines <<<"$copied"

@@ -131,8 +131,5 @@ question=$(await_window other) || fail "Exit did not ask whether to leave"
 echo "exit question asked"
 xdotool windowfocus --sync "$question" key Return
 
-await_end || fail "the program did not end on Yes"
-wait "$pid"
-status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+ended_with_status_0 || fail "$why"
 echo "ended with status 0"

@@ -74,8 +74,5 @@ echo "entry window shown"
 xdotool windowfocus --sync "$entry" key Tab Tab Tab Tab space
 question=$(await_window other) || fail "Exit did not ask whether to leave"
 xdotool windowfocus --sync "$question" key Return
-await_end || fail "the program did not end on Yes"
-wait "$pid"
-status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+ended_with_status_0 || fail "$why"
 echo "ended with status 0"

@@ -40,3 +40,11 @@ await_end() {
   while [ $SECONDS -lt $deadline ] && kill -0 "$pid" 2>/dev/null; do sleep 0.1; done
   ! kill -0 "$pid" 2>/dev/null
 }
+
+# Waits for the program to end and checks that it ended with status 0; otherwise sets why and fails.
+ended_with_status_0() {
+  await_end || { why="the program did not end on Yes"; return 1; }
+  local status=0
+  wait "$pid" || status=$?
+  [ "$status" -eq 0 ] || { why="the program ended with status $status"; return 1; }
+}

@@ -24,12 +24,6 @@ namespace orvanta {
 
 namespace {
 
-QPushButton* button(QWidget* window, const char* name, const QString& caption, int left, int width) {
-    auto* button = designed(new QPushButton(caption, window), name, left, 3600, width, 375);
-    button->setAutoDefault(true);  // Enter presses it when it has the focus; outside a dialog nothing more
-    return button;
-}
-
 // A text box is spoken by the caption of the label above it.
 QLineEdit* textBox(QWidget* frame, const char* name, const QString& spokenName, int left, int width) {
     auto* box = designed(new TextBox(frame), name, left, 480, width, 285);
@@ -51,7 +45,7 @@ frmMain::frmMain() {
     setFixedSingleBorder(7530, 4125);
     setStartUpCentreScreen();
 
-    cmdCredits = button(this, "cmdCredits", "Credits", 240, 1095);
+    cmdCredits = designedButton(this, "cmdCredits", "Credits", 240, 3600, 1095);
     fraData = designed(new CaptionFrame("Enter the data:", this), "fraData", 2760, 840, 4455, 2535);
     txtAmount = textBox(fraData, "txtAmount", "Amount", 360, 1095);
     txtTerms = textBox(fraData, "txtTerms", "Terms", 3240, 855);
@@ -63,8 +57,8 @@ frmMain::frmMain() {
     lblAmount = caption(fraData, "lblAmount", "Amount:", 360, 735);
     lblRate = caption(fraData, "lblRate", "Rate:", 1920, 495);
     lblTerms = caption(fraData, "lblTerms", "Terms:", 3240, 735);
-    cmdExit = button(this, "cmdExit", "Exit", 4560, 1215);
-    cmdCalculate = button(this, "cmdCalculate", "Next >", 6000, 1215);
+    cmdExit = designedButton(this, "cmdExit", "Exit", 4560, 3600, 1215);
+    cmdCalculate = designedButton(this, "cmdCalculate", "Next >", 6000, 3600, 1215);
     Line1 = new RuleLine(240, 7200, 3480, QColor(128, 128, 128), this);
     Line1->setObjectName("Line1");
     Line1->setAccessibleName("Rule above the buttons");

@@ -20,12 +20,6 @@ namespace orvanta {
 
 namespace {
 
-QPushButton* button(QWidget* window, const char* name, const QString& caption, int left, int width) {
-    auto* button = designed(new QPushButton(caption, window), name, left, 4560, width, 375);
-    button->setAutoDefault(true);  // Enter presses it when it has the focus; outside a dialog nothing more
-    return button;
-}
-
 QLabel* caption(QWidget* frame, const char* name, int top, const QString& text) {
     auto* label = designed(new QLabel(text, frame), name, 120, top, 735, 255);
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -48,7 +42,7 @@ frmOutput::frmOutput() {
     setFixedSingleBorder(8190, 5085);
     setStartUpCentreScreen();
 
-    cmdCredits = button(this, "cmdCredits", "Credits", 240, 1095);
+    cmdCredits = designedButton(this, "cmdCredits", "Credits", 240, 4560, 1095);
     fraData = designed(new CaptionFrame("Data:", this), "fraData", 120, 120, 2175, 1335);
     lblAmount = value(fraData, "lblAmount", 240);
     lblRate = value(fraData, "lblRate", 720);
@@ -58,8 +52,8 @@ frmOutput::frmOutput() {
     Label1[1] = caption(fraData, "Label1(1)", 480, "Terms:");
     Label1[2] = caption(fraData, "Label1(2)", 720, "Rate:");
     Label1[3] = caption(fraData, "Label1(3)", 960, "Payment:");
-    cmdExit = button(this, "cmdExit", "Exit", 5280, 1215);
-    cmdBack = button(this, "cmdBack", "< Back", 6720, 1215);
+    cmdExit = designedButton(this, "cmdExit", "Exit", 5280, 4560, 1215);
+    cmdBack = designedButton(this, "cmdBack", "< Back", 6720, 4560, 1215);
     FGrid = designed(new ScheduleGrid(this), "FGrid", 2760, 1200, 5175, 2895);
     FGrid->setAccessibleName("Schedule");
     Line1 = new RuleLine(240, 7920, 4320, QColor(128, 128, 128), this);
