@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTest>
 
@@ -148,6 +149,17 @@ TEST_F(ResultWindow, TheGridShowsEveryFigureOfAMillionLoanWhole) {
         EXPECT_LE(widest + margins, width) << "column " << col;
     }
     EXPECT_EQ(grid.cellText(1, 4), "$1,000,000.00");
+}
+
+// The opening balance is the current cell, yet the grid opens at its left edge, months and payments whole.
+TEST_F(ResultWindow, OpensAtTheLeftEdgeWhenTheColumnsOutgrowTheGrid) {
+    CalculateSchedule("1000000000", "6", "30", window());
+    window().Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
+    const ScheduleGrid& grid = *window().FGrid;
+    ASSERT_GT(grid.horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(grid.horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(grid.currentIndex().data().toString(), "$1,000,000,000.00");
 }
 
 TEST_F(ResultWindow, FreshWindowAfterUnloadStartsEmpty) {

@@ -115,7 +115,12 @@ void ScheduleGrid::setFixedRows(int rows) {
 void ScheduleGrid::showFixedCells() { horizontalHeader()->setVisible(FixedRows() > 0); }
 
 void ScheduleGrid::setCurrentCell(int row, int col) {
+    // The view keeps its place: scrolled to a cell beyond the right edge, the first columns would
+    // open half hidden beneath the month column.
+    const bool scrolls = hasAutoScroll();
+    setAutoScroll(false);
     setCurrentIndex(model_->index(row - FixedRows(), col - FixedCols()));
+    setAutoScroll(scrolls);
 }
 
 void ScheduleGrid::fitColumns() {

@@ -36,7 +36,7 @@ public:
     // Text of any cell, fixed cells included, by grid row and column.
     QString cellText(int row, int col) const;
 
-    // Makes the cell at grid row and column the current one.
+    // Makes the cell at grid row and column the current one, without scrolling the view to it.
     void setCurrentCell(int row, int col);
 
     // The selected ordinary cells, one line per row, cells separated by TAB;
