@@ -50,6 +50,8 @@ TEST(TypedForms, ReadAsTheLocaleReadsThemOrRefused) {
         {"de_DE", "3.875", 3875},
         {"de_DE", "6.5", refused},
         {"de_DE", "250,000.00", refused},
+        {"de_DE", "-1.234,50 \u20AC", -1234.5},
+        {"de_DE", "$5", refused},
         {"en_US", "6,5", refused},
         {"en_US",
          "\u2212"
