@@ -75,7 +75,7 @@ TEST_F(EntryWindow, UnusableEntriesAreRefusedWithTheMessageAndLeftAsTyped) {
         settle();
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].prompt, invalidDataMessage);
-        EXPECT_EQ(static_cast<int>(boxes[0].style), 64);
+        EXPECT_EQ(boxes[0].style, MsgBoxStyle::Information);
         EXPECT_EQ(boxes[0].title, "Orvanta");
         EXPECT_TRUE(entry().isVisible());
         EXPECT_FALSE(isLoaded<frmOutput>());

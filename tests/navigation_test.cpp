@@ -36,7 +36,7 @@ protected:
     void expectOneExitQuestion() {
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].prompt, exitQuestion);
-        EXPECT_EQ(static_cast<int>(boxes[0].style), 52);
+        EXPECT_EQ(boxes[0].style, MsgBoxStyle::YesNoExclamation);
         EXPECT_EQ(boxes[0].title, "Orvanta");
     }
 
