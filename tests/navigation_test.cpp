@@ -26,13 +26,6 @@ protected:
         EXPECT_FALSE(isLoaded<frmSplash>());
     }
 
-    // Replaces the entries, as a user selecting each and typing would.
-    static void enter(const QString& amount, const QString& rate, const QString& terms) {
-        entry().txtAmount->setText(amount);
-        entry().txtRate->setText(rate);
-        entry().txtTerms->setText(terms);
-    }
-
     void goToResult() {
         enter("100000", "6", "30");
         click(entry().cmdCalculate);
