@@ -82,7 +82,9 @@ TEST_F(Navigation, CreditsComeAndGoOverEitherWindow) {
         EXPECT_TRUE(seen) << "the credits window was not shown modal";
         fromResult ? expectResultState() : expectEntryState();
         EXPECT_EQ(entries(), typed);
-        if (fromResult) EXPECT_EQ(result().FGrid->Rows(), 362);
+        if (fromResult) {
+            EXPECT_EQ(result().FGrid->Rows(), 362);
+        }
     }
     EXPECT_TRUE(boxes.empty());
 }
