@@ -67,15 +67,13 @@ TEST_F(EntryWindow, UnusableEntriesAreRefusedWithTheMessageAndLeftAsTyped) {
         {"", "6", "30"}, {"100000", "", "30"}, {"100000", "6", ""}, {"   ", "6", "30"}, {"12a", "6", "30"}};
     for (const QStringList& typed : cases) {
         SCOPED_TRACE(typed.join('|').toStdString());
-        entry().txtAmount->setText(typed[0]);
-        entry().txtRate->setText(typed[1]);
-        entry().txtTerms->setText(typed[2]);
+        enter(typed[0], typed[1], typed[2]);
         boxes.clear();
         click(entry().cmdCalculate);
         settle();
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_EQ(boxes[0].prompt, invalidDataMessage);
-        EXPECT_EQ(static_cast<int>(boxes[0].style), 64);
+        EXPECT_EQ(boxes[0].style, MsgBoxStyle::Information);
         EXPECT_EQ(boxes[0].title, "Orvanta");
         EXPECT_TRUE(entry().isVisible());
         EXPECT_FALSE(isLoaded<frmOutput>());
@@ -123,9 +121,7 @@ TEST_F(EntryWindow, ACalculationFaultIsReportedAndTheEntriesComeBackAsTyped) {
     };
     for (const Fault& fault : faults) {
         SCOPED_TRACE(fault.typed.join('|').toStdString());
-        entry().txtAmount->setText(fault.typed[0]);
-        entry().txtRate->setText(fault.typed[1]);
-        entry().txtTerms->setText(fault.typed[2]);
+        enter(fault.typed[0], fault.typed[1], fault.typed[2]);
         boxes.clear();
         ResultShowings showings;
 
@@ -142,8 +138,7 @@ TEST_F(EntryWindow, ACalculationFaultIsReportedAndTheEntriesComeBackAsTyped) {
         EXPECT_EQ(entries(), fault.typed);
     }
 
-    entry().txtAmount->setText("100000");
-    entry().txtTerms->setText("30");
+    enter("100000", "6", "30");
     click(entry().cmdCalculate);
     settle();
     ASSERT_TRUE(isLoaded<frmOutput>());

@@ -27,31 +27,10 @@ protected:
     }
 
     void goToResult() {
-        type("100000", "6", "30");
+        enter("100000", "6", "30");
         click(entry().cmdCalculate);
         settle();
         ASSERT_TRUE(isLoaded<frmOutput>());
-    }
-
-    void expectOneExitQuestion() {
-        ASSERT_EQ(boxes.size(), 1u);
-        EXPECT_EQ(boxes[0].prompt, exitQuestion);
-        EXPECT_EQ(static_cast<int>(boxes[0].style), 52);
-        EXPECT_EQ(boxes[0].title, "Orvanta");
-    }
-
-    // Runs action with a check inside the credits window's modal wait; the window is then dismissed by a key.
-    void duringCredits(const std::function<void()>& action, const std::function<void(frmSplash&)>& check) {
-        bool seen = false;
-        whileModal = [&](Window& window) {
-            seen = true;
-            auto& splash = dynamic_cast<frmSplash&>(window);
-            check(splash);
-            pressKey(splash, Qt::Key_Return);
-        };
-        action();
-        settle();
-        EXPECT_TRUE(seen) << "the credits window was not shown modal";
     }
 };
 
@@ -83,53 +62,30 @@ TEST(StartUp, ShowsTheEntryWindowBeneathTheModalCreditsWindowAndReturnsWhenItIsD
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-TEST_F(Navigation, StartsInTheEntryState) { expectEntryState(); }
-
-TEST_F(Navigation, CreditsFromTheEntryWindowComeAndGoOverIt) {
-    type("1", "2", "3");
-    duringCredits([&] { click(entry().cmdCredits); },
-                  [&](frmSplash& splash) {
-                      EXPECT_TRUE(entry().isVisible());
-                      EXPECT_EQ(QApplication::activeModalWidget(), &splash);
-                  });
-    expectEntryState();
-    EXPECT_EQ(entries(), QStringList({"1", "2", "3"}));
-    EXPECT_TRUE(boxes.empty());
-}
-
-TEST_F(Navigation, ExitAndTheEntryWindowsCloseBoxChangeNothingOnNoAndEndOnYes) {
-    for (const bool byCloseBox : {false, true}) {
-        SCOPED_TRACE(byCloseBox ? "close box" : "Exit");
-        const auto leave = [&] {
-            boxes.clear();
-            if (byCloseBox)
-                entry().close();
-            else
-                click(entry().cmdExit);
-            settle();
-            expectOneExitQuestion();
+// The credits come up modal over either window and go, leaving it as it was.
+TEST_F(Navigation, CreditsComeAndGoOverEitherWindow) {
+    for (const bool fromResult : {false, true}) {
+        SCOPED_TRACE(fromResult ? "result window" : "entry window");
+        fromResult ? goToResult() : enter("1", "2", "3");
+        QWidget& beneath = fromResult ? static_cast<QWidget&>(result()) : entry();
+        const QStringList typed = entries();
+        bool seen = false;
+        whileModal = [&](Window& splash) {
+            seen = true;
+            EXPECT_EQ(splash.objectName(), "frmSplash");
+            EXPECT_TRUE(beneath.isVisible());
+            EXPECT_EQ(QApplication::activeModalWidget(), &splash);
+            pressKey(splash, Qt::Key_Return);
         };
-        for (QLineEdit* box : {entry().txtAmount, entry().txtRate, entry().txtTerms}) box->clear();
-        type("1", "2", "3");
-        answers = {MsgBoxAnswer::No};
-        leave();
-        EXPECT_EQ(ends, 0);
-        expectEntryState();
-        EXPECT_EQ(entries(), QStringList({"1", "2", "3"}));
-
-        answers = {MsgBoxAnswer::Yes};
-        leave();
-        EXPECT_EQ(ends, 1);
-        EXPECT_EQ(endStatus, 0);
-        ends = 0;
+        click(fromResult ? result().cmdCredits : entry().cmdCredits);
+        settle();
+        EXPECT_TRUE(seen) << "the credits window was not shown modal";
+        fromResult ? expectResultState() : expectEntryState();
+        EXPECT_EQ(entries(), typed);
+        if (fromResult) {
+            EXPECT_EQ(result().FGrid->Rows(), 362);
+        }
     }
-}
-
-TEST_F(Navigation, NextWithUsableEntriesHidesTheEntryWindowAndShowsTheFilledResult) {
-    goToResult();
-    expectResultState();
-    EXPECT_EQ(result().lblAmount->text(), "$100,000.00");
-    EXPECT_EQ(result().FGrid->Rows(), 362);
     EXPECT_TRUE(boxes.empty());
 }
 
@@ -145,54 +101,67 @@ TEST_F(Navigation, BackAndTheResultWindowsCloseBoxBothReturnToTheEntriesAsTyped)
         settle();
         expectEntryState();
         EXPECT_EQ(entries(), QStringList({"100000", "6", "30"}));
-        entry().txtAmount->clear();
-        entry().txtRate->clear();
-        entry().txtTerms->clear();
     }
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(Navigation, ASecondNextAfterBackShowsOneScheduleFromAFreshWindow) {
-    goToResult();
-    click(result().cmdBack);
-    settle();
-    click(entry().cmdCalculate);
-    settle();
-    expectResultState();
-    EXPECT_EQ(result().FGrid->Rows(), 362);
-    EXPECT_EQ(result().FGrid->cellText(0, 0), "Month");
-    EXPECT_EQ(result().FGrid->cellText(1, 0), "0");
+TEST_F(Navigation, NextShowsTheFilledResultInPlaceOfTheEntriesEachTimeFromAFreshWindow) {
+    for (const char* time : {"first", "after < Back"}) {
+        SCOPED_TRACE(time);
+        if (isLoaded<frmOutput>()) click(result().cmdBack);
+        goToResult();
+        expectResultState();
+        EXPECT_EQ(result().lblAmount->text(), "$100,000.00");
+        EXPECT_EQ(result().FGrid->Rows(), 362);
+        EXPECT_EQ(result().FGrid->cellText(1, 0), "0");
+    }
+    EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(Navigation, CreditsFromTheResultWindowReturnToItUnchanged) {
-    goToResult();
-    const QString payment = result().lblPayment->text();
-    duringCredits([&] { click(result().cmdCredits); },
-                  [&](frmSplash& splash) {
-                      EXPECT_TRUE(result().isVisible());
-                      EXPECT_FALSE(entry().isVisible());
-                      EXPECT_EQ(QApplication::activeModalWidget(), &splash);
-                  });
-    expectResultState();
-    EXPECT_EQ(result().lblPayment->text(), payment);
-    EXPECT_EQ(result().FGrid->Rows(), 362);
-}
+struct ExitWay {
+    const char* name;
+    bool onResult;
+    bool byCloseBox;
+};
 
-TEST_F(Navigation, ExitFromTheResultWindowAsksOnceAndEndsOnYesOnly) {
-    goToResult();
-    answers = {MsgBoxAnswer::No};
-    click(result().cmdExit);
-    expectOneExitQuestion();
+void PrintTo(const ExitWay& way, std::ostream* out) { *out << way.name; }
+
+class Exit : public Navigation, public testing::WithParamInterface<ExitWay> {};
+
+// Each way asks once (on the result window the hidden entry window does not ask as well): No changes
+// nothing, Yes ends the program.
+TEST_P(Exit, AsksOnceAndEndsOnYesOnly) {
+    const ExitWay& way = GetParam();
+    const auto leave = [&](MsgBoxAnswer answer) {
+        boxes.clear();
+        answers = {answer};
+        if (way.byCloseBox) {
+            entry().close();
+        } else {
+            click(way.onResult ? result().cmdExit : entry().cmdExit);
+        }
+        settle();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].prompt, exitQuestion);
+        EXPECT_EQ(boxes[0].style, MsgBoxStyle::YesNoExclamation);
+        EXPECT_EQ(boxes[0].title, "Orvanta");
+    };
+    way.onResult ? goToResult() : enter("1", "2", "3");
+    const QStringList typed = entries();
+    leave(MsgBoxAnswer::No);
     EXPECT_EQ(ends, 0);
-    expectResultState();
+    way.onResult ? expectResultState() : expectEntryState();
+    EXPECT_EQ(entries(), typed);
 
-    boxes.clear();
-    answers = {MsgBoxAnswer::Yes};
-    click(result().cmdExit);
-    expectOneExitQuestion();  // the hidden entry window does not ask as well
+    leave(MsgBoxAnswer::Yes);
     EXPECT_EQ(ends, 1);
     EXPECT_EQ(endStatus, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Navigation, Exit,
+                         testing::Values(ExitWay{"Exit", false, false}, ExitWay{"CloseBox", false, true},
+                                         ExitWay{"ExitOnTheResultWindow", true, false}),
+                         [](const testing::TestParamInfo<ExitWay>& info) { return info.param.name; });
 
 // No button is a default button, yet the focused one takes Enter as well as Space, on both windows.
 TEST_F(Navigation, EnterKeypadEnterAndSpacePressTheFocusedButton) {

@@ -4,7 +4,6 @@
 #include "program_fixture.h"
 
 #include "orvanta_application.h"
-#include "regional_settings.h"
 #include "run_time_error.h"
 
 #include <QIcon>
@@ -51,15 +50,6 @@ TEST_F(ApplicationInGerman, ARunTimeErrorInAHandlerIsReportedWhereQtCallsItAndEn
         EXPECT_EQ(endStatus, 1);
         EXPECT_TRUE(isLoaded<frmMain>());
     }
-}
-
-TEST_F(ApplicationInGerman, TakesNumbersAndMoneyAsQtsSystemLocaleDoes) {
-    const QLocale system = QLocale::system();
-    const RegionalSettings& settings = currentRegionalSettings();
-    EXPECT_EQ(system.language(), QLocale::C) << "the messages are English";
-    EXPECT_EQ(settings.number.decimalSeparator, system.decimalPoint().toStdString());
-    EXPECT_EQ(settings.number.groupSeparator, system.groupSeparator().toStdString());
-    EXPECT_EQ(settings.currencySymbol, system.currencySymbol().toStdString());
 }
 
 TEST_F(ApplicationInGerman, ReadsGermanEntriesAndWritesEuros) {

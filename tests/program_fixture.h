@@ -72,6 +72,13 @@ protected:
         QTest::keyClicks(entry().txtTerms, terms);
     }
 
+    // Replaces the entries, as a user selecting each and typing would.
+    static void enter(const QString& amount, const QString& rate, const QString& terms) {
+        entry().txtAmount->setText(amount);
+        entry().txtRate->setText(rate);
+        entry().txtTerms->setText(terms);
+    }
+
     static frmMain& entry() { return windowInstance<frmMain>(); }
     static frmOutput& result() { return windowInstance<frmOutput>(); }
 

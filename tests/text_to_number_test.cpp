@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "regional_settings.h"
-#include "regional_settings_guard.h"
 #include "run_time_error.h"
 #include "text_to_number.h"
 
@@ -66,19 +64,6 @@ TEST(textToDouble, BeyondTheDoubleRangeOverflowsButTinyNumbersAreZero) {
     EXPECT_TRUE(std::signbit(textToDouble("-1E-400")));
     EXPECT_EQ(textToDouble("1E308"), 1e308);
     EXPECT_EQ(textToDouble("0E99999"), 0);
-}
-
-TEST(textToDouble, FollowsTheRegionalSettings) {
-    {
-        const RegionalSettingsGuard guard(RegionalSettings::germany());
-        EXPECT_EQ(textToDouble("100.000"), 100000);
-        EXPECT_EQ(textToDouble("6,5"), 6.5);
-        EXPECT_EQ(textToDouble("1.234,50 \u20AC"), 1234.5);
-        EXPECT_EQ(textToDouble("-1.234,50\u00A0\u20AC"), -1234.5);
-        EXPECT_FALSE(isNumeric("6.5"));  // a group of one digit: not a German number
-        EXPECT_FALSE(isNumeric("$5"));
-    }
-    EXPECT_FALSE(isNumeric("6,5"));
 }
 
 }  // namespace

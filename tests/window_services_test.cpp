@@ -83,30 +83,27 @@ TEST_F(WindowServices, UnloadDiscardsTheWindowAndTheNextReferenceBuildsAFreshOne
     EXPECT_EQ(fresh.entry->text(), "");
 }
 
-TEST_F(WindowServices, NonZeroCancelFlagKeepsTheWindowAsItWas) {
-    frmProbe& probe = windowInstance<frmProbe>();
-    probe.entry->setText("typed");
-    probe.Show();
-    probe.cancelUnload = 1;
+TEST_F(WindowServices, UnloadAndTheCloseBoxRaiseUnloadWhoseCancelFlagKeepsTheWindowAsItWas) {
+    const std::vector<std::pair<const char*, std::function<void(frmProbe&)>>> ways = {
+        {"Unload", [](frmProbe& probe) { probe.Unload(); }}, {"close box", [](frmProbe& probe) { probe.close(); }}};
+    for (const auto& [name, leave] : ways) {
+        SCOPED_TRACE(name);
+        frmProbe& probe = windowInstance<frmProbe>();
+        probe.entry->setText("typed");
+        probe.Show();
+        probe.cancelUnload = 1;
+        leave(probe);
+        EXPECT_EQ(probe.unloads, 1);
+        EXPECT_TRUE(isLoaded<frmProbe>());
+        EXPECT_TRUE(probe.isVisible());
+        EXPECT_EQ(probe.entry->text(), "typed");
 
-    EXPECT_FALSE(probe.Unload());
-    EXPECT_TRUE(isLoaded<frmProbe>());
-    EXPECT_TRUE(probe.isVisible());
-    EXPECT_EQ(probe.entry->text(), "typed");
-}
-
-TEST_F(WindowServices, CloseBoxRaisesUnload) {
-    frmProbe& probe = windowInstance<frmProbe>();
-    probe.Show();
-    probe.cancelUnload = 1;
-    probe.close();
-    EXPECT_EQ(probe.unloads, 1);
-    EXPECT_TRUE(probe.isVisible());
-
-    probe.cancelUnload = 0;
-    probe.close();
-    EXPECT_EQ(probe.unloads, 2);
-    EXPECT_FALSE(isLoaded<frmProbe>());
+        probe.cancelUnload = 0;
+        leave(probe);
+        EXPECT_EQ(probe.unloads, 2);
+        EXPECT_FALSE(isLoaded<frmProbe>());
+        unloadProbe();
+    }
 }
 
 TEST_F(WindowServices, HideKeepsControlsAndContents) {
@@ -214,44 +211,38 @@ TEST_F(WindowServices, ASecondModalShowDuringTheModalWaitIsRefused) {
     EXPECT_FALSE(windowInstance<frmProbe>().isVisible());
 }
 
-// Runs check on the real message box once it is up, then types key into it.
-MsgBoxAnswer answerRealBox(MsgBoxStyle style, Qt::Key key, const std::function<void(QMessageBox&)>& check) {
-    bool checked = false;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        check(*box);
-        checked = true;
-        QTest::keyClick(box, key);
-    });
-    const MsgBoxAnswer answer = MsgBox("Are you sure you want to exit the program?", style, "Orvanta");
-    EXPECT_TRUE(checked);
-    return answer;
-}
-
-TEST_F(WindowServices, RealYesNoBoxHasYesAsDefaultSoEnterAnswersYes) {
-    const MsgBoxAnswer answer = answerRealBox(MsgBoxStyle::YesNoExclamation, Qt::Key_Return, [](QMessageBox& box) {
-        EXPECT_EQ(box.windowTitle(), "Orvanta");
-        EXPECT_EQ(box.text(), "Are you sure you want to exit the program?");
-        EXPECT_EQ(box.icon(), QMessageBox::Warning);
-        EXPECT_EQ(box.buttons().size(), 2);
-        EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::Yes));
-        EXPECT_NE(box.button(QMessageBox::No), nullptr);
-    });
-    EXPECT_EQ(answer, MsgBoxAnswer::Yes);
-}
-
-TEST_F(WindowServices, RealYesNoBoxAnswersNoOnEscape) {
-    EXPECT_EQ(answerRealBox(MsgBoxStyle::YesNoExclamation, Qt::Key_Escape, [](QMessageBox&) {}), MsgBoxAnswer::No);
-}
-
-TEST_F(WindowServices, RealInformationBoxHasOneOkButton) {
-    const MsgBoxAnswer answer = answerRealBox(MsgBoxStyle::Information, Qt::Key_Return, [](QMessageBox& box) {
-        EXPECT_EQ(box.icon(), QMessageBox::Information);
-        EXPECT_EQ(box.buttons().size(), 1);
-        EXPECT_NE(box.button(QMessageBox::Ok), nullptr);
-    });
-    EXPECT_EQ(answer, MsgBoxAnswer::Ok);
+// The real box of each style, answered by a key as a user would.
+TEST_F(WindowServices, RealBoxShowsTheIconAndButtonsOfItsStyleAndTakesKeys) {
+    const auto yesNo = QMessageBox::Yes | QMessageBox::No;
+    const struct {
+        MsgBoxStyle style;
+        Qt::Key key;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+        MsgBoxAnswer answer;
+    } boxes[] = {
+        {MsgBoxStyle::YesNoExclamation, Qt::Key_Return, QMessageBox::Warning, yesNo, MsgBoxAnswer::Yes},  // the default
+        {MsgBoxStyle::YesNoExclamation, Qt::Key_Escape, QMessageBox::Warning, yesNo, MsgBoxAnswer::No},
+        {MsgBoxStyle::Information, Qt::Key_Return, QMessageBox::Information, QMessageBox::Ok, MsgBoxAnswer::Ok},
+        {MsgBoxStyle::Critical, Qt::Key_Return, QMessageBox::Critical, QMessageBox::Ok, MsgBoxAnswer::Ok},
+    };
+    for (const auto& box : boxes) {
+        SCOPED_TRACE(testing::Message() << "style " << static_cast<int>(box.style) << ", key 0x" << std::hex
+                                        << box.key);
+        bool checked = false;
+        QTimer::singleShot(0, [&] {
+            auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(shown, nullptr);
+            EXPECT_EQ(shown->windowTitle(), "Orvanta");
+            EXPECT_EQ(shown->text(), "Are you sure you want to exit the program?");
+            EXPECT_EQ(shown->icon(), box.icon);
+            EXPECT_EQ(shown->standardButtons(), box.buttons);
+            checked = true;
+            QTest::keyClick(shown, box.key);
+        });
+        EXPECT_EQ(MsgBox("Are you sure you want to exit the program?", box.style, "Orvanta"), box.answer);
+        EXPECT_TRUE(checked);
+    }
 }
 
 TEST_F(WindowServices, RunTimeErrorReportNamesNumberAndMessageThenEndsWithStatusOne) {
@@ -268,24 +259,8 @@ TEST_F(WindowServices, RunTimeErrorReportNamesNumberAndMessageThenEndsWithStatus
 
     EXPECT_EQ(shown.title, "Orvanta");
     EXPECT_EQ(shown.prompt, "Run-time error '11':\n\nDivision by zero");
-    EXPECT_EQ(static_cast<int>(shown.style), 16);
+    EXPECT_EQ(shown.style, MsgBoxStyle::Critical);
     EXPECT_EQ(events, (std::vector<std::string>{"box", "end 1"}));
-}
-
-TEST_F(WindowServices, RealRunTimeErrorReportUsesTheCriticalIcon) {
-    setEndHandler([](int) {});
-    bool checked = false;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->icon(), QMessageBox::Critical);
-        EXPECT_TRUE(box->text().startsWith("Run-time error '6':"));
-        EXPECT_TRUE(box->text().endsWith("Overflow"));
-        checked = true;
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    reportRunTimeError(RunTimeError::overflow());
-    EXPECT_TRUE(checked);
 }
 
 // A window that would speak up if anything closed it.
