@@ -14,6 +14,8 @@ namespace {
 
 enum class Reading { Number, NotANumber, OutOfRange };
 
+enum class Part { Whole, Fraction };
+
 struct ReadResult {
     Reading reading;
     double value = 0;
@@ -131,6 +133,7 @@ private:
 
     // Integer digits, ungrouped or in groups of the locale's sizes or of three, then a fraction.
     bool readDigitsAndFraction() {
+        beginPart(Part::Whole);
         const int leading = readDigitRun();
         int groups = 0;
         int last = 0;
@@ -149,10 +152,14 @@ private:
             threes = threes && leading <= 3;
             if (!localeGroups && !threes) return false;
         }
+        endPart();
         const bool hasInteger = leading > 0;
         if (skip(form_.decimalSeparator)) {
             digits_ += '.';
-            return readDigitRun() > 0 || hasInteger;
+            beginPart(Part::Fraction);
+            const bool hasFraction = readDigitRun() > 0;
+            endPart();
+            return hasFraction || hasInteger;
         }
         return hasInteger;
     }
@@ -164,14 +171,59 @@ private:
         return grouped;
     }
 
+    // ASCII digits are taken straight from the text, as a pasted run of them is the long case.
     int readDigitRun() {
         int length = 0;
-        for (int digit = digitValue(current()); digit >= 0; digit = digitValue(current())) {
-            digits_ += static_cast<char>('0' + digit);
+        for (;;) {
+            const std::size_t start = pos_;
+            while (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9') {
+                if (text_[pos_] == '0') {
+                    const std::size_t zerosFrom = pos_;
+                    while (pos_ < text_.size() && text_[pos_] == '0') ++pos_;
+                    zeros_ += pos_ - zerosFrom;
+                } else {
+                    putDigit(text_[pos_++]);
+                }
+            }
+            length += static_cast<int>(pos_ - start);
+            const int digit = digitValue(current());
+            if (digit < 0) return length;
+            if (digit == 0)
+                ++zeros_;
+            else
+                putDigit(static_cast<char>('0' + digit));
             advance();
             ++length;
         }
-        return length;
+    }
+
+    // Zeros are counted and copied only where they count, so that a pasted run of them is passed
+    // over instead of copied: in a whole number (the integer or the exponent) after its first
+    // significant digit, in a fraction before its last one.
+    void beginPart(Part part) {
+        part_ = part;
+        partStart_ = digits_.size();
+        zeros_ = 0;
+    }
+
+    void putDigit(char digit) {
+        putZeros();
+        digits_ += digit;
+    }
+
+    void putZeros() {
+        if (part_ == Part::Fraction || digits_.size() > partStart_) digits_.append(zeros_, '0');
+        zeros_ = 0;
+    }
+
+    // A part of zeros alone is copied as one zero.
+    void endPart() {
+        if (digits_.size() == partStart_) {
+            if (zeros_ > 0) digits_ += '0';
+        } else if (part_ == Part::Whole) {
+            putZeros();
+        }
+        zeros_ = 0;
     }
 
     // E or D, a sign and digits. Anything less is no exponent, so that a symbol such as
@@ -184,7 +236,11 @@ private:
             advance();
             digits_ += 'e';
             if (readSign()) digits_ += '-';
-            if (readDigitRun() > 0) return;
+            beginPart(Part::Whole);
+            if (readDigitRun() > 0) {
+                endPart();
+                return;
+            }
         }
         pos_ = start;
         digits_.resize(digitsBefore);
@@ -230,6 +286,9 @@ private:
     std::size_t afterCurrent_ = 0;
     char32_t current_ = endOfText;
     std::string digits_;
+    Part part_ = Part::Whole;
+    std::size_t partStart_ = 0;
+    std::size_t zeros_ = 0;
 };
 
 }  // namespace

@@ -36,6 +36,20 @@ TEST(textToDouble, ReadsTheNumberForms) {
     EXPECT_EQ(textToDouble("0.1"), 0.1);  // correctly rounded, as the compiler reads it
 }
 
+// The reader leaves out zeros that cannot change the number; those that can must keep their place.
+TEST(textToDouble, LongRunsOfZerosKeepTheirPlace) {
+    const std::string zeros(100000, '0');
+    const auto run = [](std::size_t count) { return std::string(count, '0'); };
+    EXPECT_EQ(textToDouble(zeros + "1.5" + zeros), 1.5);
+    EXPECT_EQ(textToDouble(zeros + "." + zeros), 0);
+    EXPECT_EQ(textToDouble("." + zeros), 0);
+    EXPECT_EQ(textToDouble("0." + run(299) + "1"), 1e-300);
+    EXPECT_EQ(textToDouble("1" + run(308)), 1e308);
+    EXPECT_EQ(errorNumberOf(zeros + "1" + run(309) + ".0"), 6);
+    EXPECT_EQ(textToDouble("25E" + zeros + "2"), 2500);
+    EXPECT_EQ(textToDouble("0." + run(309) + "1E310"), 1);
+}
+
 TEST(textToDouble, ReadsTheCurrencySymbolOnEitherSide) {
     EXPECT_EQ(textToDouble("$100,000"), 100000);
     EXPECT_EQ(textToDouble("100$"), 100);
