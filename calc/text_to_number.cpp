@@ -14,7 +14,7 @@ namespace {
 
 enum class Reading { Number, NotANumber, OutOfRange };
 
-enum class Part { Whole, Fraction };
+enum class Section { Whole, Fraction };
 
 struct ReadResult {
     Reading reading;
@@ -133,7 +133,7 @@ private:
 
     // Integer digits, ungrouped or in groups of the locale's sizes or of three, then a fraction.
     bool readDigitsAndFraction() {
-        beginPart(Part::Whole);
+        beginSection(Section::Whole);
         const int leading = readDigitRun();
         int groups = 0;
         int last = 0;
@@ -152,13 +152,13 @@ private:
             threes = threes && leading <= 3;
             if (!localeGroups && !threes) return false;
         }
-        endPart();
+        endSection();
         const bool hasInteger = leading > 0;
         if (skip(form_.decimalSeparator)) {
             digits_ += '.';
-            beginPart(Part::Fraction);
+            beginSection(Section::Fraction);
             const bool hasFraction = readDigitRun() > 0;
-            endPart();
+            endSection();
             return hasFraction || hasInteger;
         }
         return hasInteger;
@@ -200,9 +200,9 @@ private:
     // Zeros are counted and copied only where they count, so that a pasted run of them is passed
     // over instead of copied: in a whole number (the integer or the exponent) after its first
     // significant digit, in a fraction before its last one.
-    void beginPart(Part part) {
-        part_ = part;
-        partStart_ = digits_.size();
+    void beginSection(Section section) {
+        section_ = section;
+        sectionStart_ = digits_.size();
         zeros_ = 0;
     }
 
@@ -212,15 +212,15 @@ private:
     }
 
     void putZeros() {
-        if (part_ == Part::Fraction || digits_.size() > partStart_) digits_.append(zeros_, '0');
+        if (section_ == Section::Fraction || digits_.size() > sectionStart_) digits_.append(zeros_, '0');
         zeros_ = 0;
     }
 
-    // A part of zeros alone is copied as one zero.
-    void endPart() {
-        if (digits_.size() == partStart_) {
+    // A section of zeros alone is copied as one zero.
+    void endSection() {
+        if (digits_.size() == sectionStart_) {
             if (zeros_ > 0) digits_ += '0';
-        } else if (part_ == Part::Whole) {
+        } else if (section_ == Section::Whole) {
             putZeros();
         }
         zeros_ = 0;
@@ -236,9 +236,9 @@ private:
             advance();
             digits_ += 'e';
             if (readSign()) digits_ += '-';
-            beginPart(Part::Whole);
+            beginSection(Section::Whole);
             if (readDigitRun() > 0) {
-                endPart();
+                endSection();
                 return;
             }
         }
@@ -286,8 +286,8 @@ private:
     std::size_t afterCurrent_ = 0;
     char32_t current_ = endOfText;
     std::string digits_;
-    Part part_ = Part::Whole;
-    std::size_t partStart_ = 0;
+    Section section_ = Section::Whole;
+    std::size_t sectionStart_ = 0;
     std::size_t zeros_ = 0;
 };
 

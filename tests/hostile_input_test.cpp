@@ -8,9 +8,10 @@
 
 #include "regional_settings.h"
 #include "regional_settings_guard.h"
-#include "run_time_error.h"
+#include "run_time_error_of.h"
 #include "schedule.h"
 #include "text_to_number.h"
+#include "utf8.h"
 #include "validation.h"
 
 namespace orvanta {
@@ -65,25 +66,16 @@ struct TypedNumber {
     std::string plain;
 };
 
-std::string utf8(char32_t c) {
+std::string utf8Of(char32_t c) {
     std::string text;
-    if (c < 0x80) {
-        text += static_cast<char>(c);
-    } else if (c < 0x800) {
-        text += static_cast<char>(0xC0 | c >> 6);
-        text += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        text += static_cast<char>(0xE0 | c >> 12);
-        text += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-        text += static_cast<char>(0x80 | (c & 0x3F));
-    }
+    appendUtf8(text, c);
     return text;
 }
 
 // Entry texts built from the pieces numbers are made of, put together in odd ways.
 class HostileText {
 public:
-    explicit HostileText(unsigned seed, Typing typing = unitedStates()) : random_(seed), typing_(std::move(typing)) {}
+    HostileText(unsigned seed, Typing typing) : random_(seed), typing_(std::move(typing)) {}
 
     // Half of the texts are well-formed numbers, some of them with a piece put in somewhere.
     std::string next() {
@@ -143,7 +135,7 @@ private:
             const auto value = static_cast<char32_t>(digit - '0');
             const std::size_t script = pick(3);
             number.text +=
-                script == 0 ? std::string(1, digit) : utf8((script == 1 ? typing_.nativeZero : U'\uFF10') + value);
+                script == 0 ? std::string(1, digit) : utf8Of((script == 1 ? typing_.nativeZero : U'\uFF10') + value);
             if (chance(8)) number.text += marks[pick(marks.size())];
             number.plain += digit;
         }
@@ -216,15 +208,6 @@ private:
     Typing typing_;
 };
 
-int errorOf(const std::string& text) {
-    try {
-        textToDouble(text);
-    } catch (const RunTimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
-
 // Typed numbers read as strtod reads their plain form, in every script and with marks anywhere;
 // beyond the double range they overflow.
 TEST(HostileInput, TypedNumbersReadAsTheirPlainForm) {
@@ -236,11 +219,11 @@ TEST(HostileInput, TypedNumbersReadAsTheirPlainForm) {
             errno = 0;
             const double expected = std::strtod(number.plain.c_str(), nullptr);
             if (errno == ERANGE && std::isinf(expected)) {
-                EXPECT_EQ(errorOf(number.text), 6) << number.text;
+                EXPECT_EQ(runTimeErrorOf(number.text), 6) << number.text;
             } else if (errno == ERANGE) {
                 continue;  // strtod keeps a subnormal that the reader takes as zero
             } else {
-                ASSERT_EQ(errorOf(number.text), 0) << number.text;
+                ASSERT_EQ(runTimeErrorOf(number.text), 0) << number.text;
                 EXPECT_EQ(textToDouble(number.text), expected) << number.text << " / " << number.plain;
             }
         }
@@ -255,7 +238,7 @@ TEST(HostileInput, AnyTextIsANumberOrATypeMismatchOrAnOverflow) {
         const RegionalSettingsGuard guard(typing().settings);
         for (int i = 0; i < 5000; ++i) {
             const std::string text = texts.next();
-            const int error = errorOf(text);
+            const int error = runTimeErrorOf(text);
             EXPECT_TRUE(error == 0 || error == 13 || error == 6) << error;
             EXPECT_EQ(isNumeric(text), error == 0) << '"' << text << '"';
         }
@@ -263,7 +246,7 @@ TEST(HostileInput, AnyTextIsANumberOrATypeMismatchOrAnOverflow) {
 }
 
 TEST(HostileInput, EveryEntryValidatesOrSchedulesOrStopsWithARunTimeError) {
-    HostileText texts(1208);
+    HostileText texts(1208, unitedStates());
     int schedules = 0;
     int runTimeErrors = 0;
     for (int i = 0; i < 3000; ++i) {

@@ -2,20 +2,11 @@
 
 #include <cmath>
 
-#include "run_time_error.h"
+#include "run_time_error_of.h"
 #include "text_to_number.h"
 
 namespace orvanta {
 namespace {
-
-int errorNumberOf(const std::string& text) {
-    try {
-        textToDouble(text);
-    } catch (const RunTimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 TEST(textToDouble, ReadsTheNumberForms) {
     EXPECT_EQ(textToDouble("100000"), 100000);
@@ -45,7 +36,7 @@ TEST(textToDouble, LongRunsOfZerosKeepTheirPlace) {
     EXPECT_EQ(textToDouble("." + zeros), 0);
     EXPECT_EQ(textToDouble("0." + run(299) + "1"), 1e-300);
     EXPECT_EQ(textToDouble("1" + run(308)), 1e308);
-    EXPECT_EQ(errorNumberOf(zeros + "1" + run(309) + ".0"), 6);
+    EXPECT_EQ(runTimeErrorOf(zeros + "1" + run(309) + ".0"), 6);
     EXPECT_EQ(textToDouble("25E" + zeros + "2"), 2500);
     EXPECT_EQ(textToDouble("0." + run(309) + "1E310"), 1);
 }
@@ -63,15 +54,15 @@ TEST(textToDouble, RefusesWhatIsNoNumber) {
                              "5)",  "1,00",  "1,0000", ",100", "100,", "1000,000", ".",   "$",    "E5",   "1E",
                              "1E+", "1.2.3", "$$5",    "5$$",  "0x10", "inf",      "nan", "1e5e5"}) {
         EXPECT_FALSE(isNumeric(text)) << '"' << text << '"';
-        EXPECT_EQ(errorNumberOf(text), 13) << '"' << text << '"';
+        EXPECT_EQ(runTimeErrorOf(text), 13) << '"' << text << '"';
     }
 }
 
 TEST(textToDouble, BeyondTheDoubleRangeOverflowsButTinyNumbersAreZero) {
-    EXPECT_EQ(errorNumberOf("1E309"), 6);
-    EXPECT_EQ(errorNumberOf("-1E309"), 6);
-    EXPECT_EQ(errorNumberOf("1E99999999999999999999999"), 6);
-    EXPECT_EQ(errorNumberOf("0.01E311"), 6);
+    EXPECT_EQ(runTimeErrorOf("1E309"), 6);
+    EXPECT_EQ(runTimeErrorOf("-1E309"), 6);
+    EXPECT_EQ(runTimeErrorOf("1E99999999999999999999999"), 6);
+    EXPECT_EQ(runTimeErrorOf("0.01E311"), 6);
     EXPECT_FALSE(isNumeric("1E309"));
     EXPECT_EQ(textToDouble("1E-400"), 0);
     EXPECT_EQ(textToDouble("1000E-99999999999999999999999"), 0);
