@@ -67,7 +67,8 @@ void CalculateSchedule(const std::string& amount, const std::string& rate, const
     view.setCaption(SummaryLabel::Payment, formatCurrency(payment) + "/mo");
 
     view.AddItem("Month\tPayment\tInterest\tPrinciple\tBalance\t");
-    view.AddItem("0\t\t\t\t" + formatCurrency(amountValue) + "\t");
+    // Month 0 is written as the months are, in the locale's digits.
+    view.AddItem(integerToText(0) + "\t\t\t\t" + formatCurrency(amountValue) + "\t");
     view.setFixedRows(1);
 
     // A wide counter, so that the step after month 32767 ends the loop instead of overflowing.

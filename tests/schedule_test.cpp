@@ -125,6 +125,17 @@ TEST(UnusualLoans, LocaleTextsThroughout) {
     EXPECT_EQ(view.items.size(), 32u);
 }
 
+// Under Arabic-Indic digits every month number, the opening row's 0 included, is written in them.
+TEST(UnusualLoans, MonthNumbersInTheLocalesDigits) {
+    const NumberForm arabic{.zeroDigit = U'\u0660', .decimalSeparator = "\u066B", .groupSeparator = "\u066C"};
+    const RegionalSettingsGuard guard(RegionalSettings{.number = arabic, .money = arabic});
+    const RecordingView view = schedule("\u0661\u0662\u0660\u0660", "\u0666", "\u0660\u066B\u0662\u0665");
+    ASSERT_EQ(view.items.size(), 5u);
+    for (const auto& [row, month] : {std::pair{1, "\u0660"}, {2, "\u0661"}, {4, "\u0663"}}) {
+        EXPECT_EQ(view.items[row].substr(0, view.items[row].find('\t')), month) << "row " << row;
+    }
+}
+
 // Each fault ends the calculation with its run-time error.
 TEST(RunTimeErrors, EndTheCalculation) {
     const struct {
