@@ -5,6 +5,7 @@
 // bench/start_up_bench.py.
 #include <benchmark/benchmark.h>
 
+#include "entry_text.h"
 #include "frm_main.h"
 #include "frm_output.h"
 #include "frm_splash.h"
@@ -13,6 +14,7 @@
 #include "program_end.h"
 #include "schedule_grid.h"
 #include "start_up.h"
+#include "text_to_number.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -87,6 +89,13 @@ void BM_NextToPaintedResult(benchmark::State& state, const std::string& amount, 
     Window::setModalResponder({});
 }
 
+// One read of an entry as "Next >" reads it: out of the box into UTF-8, then as a number. Each long
+// entry's bound is 1.5 times the short loan plus this.
+void BM_ReadEntryFromBox(benchmark::State& state, const std::string& entry) {
+    const QString text = QString::fromStdString(entry);
+    for (auto _ : state) benchmark::DoNotOptimize(isNumeric(EntryText(text).view()));
+}
+
 const std::string longestTerms = "2730.58333333333";  // 32,767 months
 
 // The longest schedule with one entry pasted `length` characters long: zeros that leave the value
@@ -98,15 +107,20 @@ void registerLongEntries(const char* tail) {
             return std::string("BM_NextToPaintedResult/") + box + "_" + size + (end.empty() ? "" : "_no_number");
         };
         const auto zeros = [&](const std::string& text) { return std::string(length - text.size(), '0'); };
-        benchmark::RegisterBenchmark(name("amount").c_str(), BM_NextToPaintedResult,
-                                     zeros("100000" + end) + "100000" + end, "6", longestTerms)
+        const std::string amount = zeros("100000" + end) + "100000" + end;
+        const std::string rate = "6." + zeros("6." + end) + end;
+        const std::string terms = longestTerms + zeros(longestTerms + end) + end;
+        benchmark::RegisterBenchmark(name("amount").c_str(), BM_NextToPaintedResult, amount, "6", longestTerms)
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(name("rate").c_str(), BM_NextToPaintedResult, "100000",
-                                     "6." + zeros("6." + end) + end, longestTerms)
+        benchmark::RegisterBenchmark(name("rate").c_str(), BM_NextToPaintedResult, "100000", rate, longestTerms)
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(name("terms").c_str(), BM_NextToPaintedResult, "100000", "6",
-                                     longestTerms + zeros(longestTerms + end) + end)
+        benchmark::RegisterBenchmark(name("terms").c_str(), BM_NextToPaintedResult, "100000", "6", terms)
             ->Unit(benchmark::kMillisecond);
+        if (!end.empty()) continue;
+        for (const auto& [box, entry] : {std::pair{"amount", amount}, {"rate", rate}, {"terms", terms}}) {
+            const std::string read = std::string("BM_ReadEntryFromBox/") + box + "_" + size;
+            benchmark::RegisterBenchmark(read.c_str(), BM_ReadEntryFromBox, entry)->Unit(benchmark::kMillisecond);
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include "schedule.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -42,13 +43,21 @@ std::string monthRow(int month, float payment, float interest, float principal, 
     return row;
 }
 
+// The terms as typed start their caption. No label shows more than a few dozen characters, so of
+// an entry pasted a megabyte long only the start is copied, cut where a character begins.
+std::string termsCaption(std::string_view terms, double months) {
+    constexpr std::size_t longestShown = 1024;  // bytes
+    std::size_t end = std::min(terms.size(), longestShown);
+    while (end < terms.size() && (static_cast<unsigned char>(terms[end]) & 0xC0) == 0x80) --end;
+    return std::string(terms.substr(0, end)) + "(" + doubleToText(months) + " months)";
+}
+
 }  // namespace
 
 // Each entry is read once: the texts cannot change during one calculation, so every later use of
 // an entry would read the same number again, and a pasted entry of a million characters would be
 // read once more each month.
-void CalculateSchedule(const std::string& amount, const std::string& rate, const std::string& terms,
-                       ScheduleView& view) {
+void CalculateSchedule(std::string_view amount, std::string_view rate, std::string_view terms, ScheduleView& view) {
     const double amountValue = textToDouble(amount);
     const double pv = -amountValue;
     const double termsValue = textToDouble(terms);
@@ -63,7 +72,7 @@ void CalculateSchedule(const std::string& amount, const std::string& rate, const
 
     view.setCaption(SummaryLabel::Amount, formatCurrency(amountValue));
     view.setCaption(SummaryLabel::Rate, formatPercentPattern(rateValue));
-    view.setCaption(SummaryLabel::Terms, terms + "(" + doubleToText(monthsOf(termsValue)) + " months)");
+    view.setCaption(SummaryLabel::Terms, termsCaption(terms, monthsOf(termsValue)));
     view.setCaption(SummaryLabel::Payment, formatCurrency(payment) + "/mo");
 
     view.AddItem("Month\tPayment\tInterest\tPrinciple\tBalance\t");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace orvanta {
 
@@ -16,7 +17,6 @@ public:
 
 // Writes the summary captions and every schedule row for one loan into the view.
 // Throws RunTimeError on a conversion or arithmetic fault; the view may then hold partial rows.
-void CalculateSchedule(const std::string& amount, const std::string& rate, const std::string& terms,
-                       ScheduleView& view);
+void CalculateSchedule(std::string_view amount, std::string_view rate, std::string_view terms, ScheduleView& view);
 
 }  // namespace orvanta

@@ -4,7 +4,7 @@
 
 namespace orvanta {
 
-bool ValidateData(const std::string& amount, const std::string& rate, const std::string& terms) {
+bool ValidateData(std::string_view amount, std::string_view rate, std::string_view terms) {
     if (amount.empty() || rate.empty() || terms.empty()) return false;
     return isNumeric(amount) && isNumeric(rate) && isNumeric(terms);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <string>
+#include <string_view>
 
 namespace orvanta {
 
 // True when all three entries are present and numeric; the size and sign of the numbers are not judged.
-bool ValidateData(const std::string& amount, const std::string& rate, const std::string& terms);
+bool ValidateData(std::string_view amount, std::string_view rate, std::string_view terms);
 
 }  // namespace orvanta

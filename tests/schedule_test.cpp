@@ -85,6 +85,16 @@ TEST(ScheduleLength, MonthCountRoundsHalfToEven) {
     EXPECT_EQ(schedule("1000", "5", "2.5").captions.at(SummaryLabel::Terms), "2.5(30 months)");
 }
 
+// A pasted terms entry is not copied whole into its caption: the start, cut where a character begins.
+TEST(ScheduleLength, LongTermsCaptionKeepsTheStartAndTheMonths) {
+    const std::string zeros = "2.5" + std::string(1 << 20, '0');
+    EXPECT_EQ(schedule("1000", "5", zeros).captions.at(SummaryLabel::Terms), zeros.substr(0, 1024) + "(30 months)");
+    std::string fullWidth = "\uFF12\uFF0E\uFF15";  // "2.5" typed on a CJK layout, three bytes a character
+    for (int i = 0; i < 1000; ++i) fullWidth += "\uFF10";
+    EXPECT_EQ(schedule("1000", "5", fullWidth).captions.at(SummaryLabel::Terms),
+              fullWidth.substr(0, 341 * 3) + "(30 months)");
+}
+
 TEST(UnusualLoans, ZeroRateSplitsTheAmountEvenly) {
     const RecordingView view = schedule("1200", "0", "1");
     EXPECT_EQ(view.captions.at(SummaryLabel::Payment), "$100.00/mo");

@@ -2,6 +2,7 @@
 
 #include "caption_frame.h"
 #include "designed_control.h"
+#include "entry_text.h"
 #include "exit_confirmation.h"
 #include "fonts.h"
 #include "frm_output.h"
@@ -94,10 +95,10 @@ void frmMain::Form_Unload(std::int16_t& cancel) {
 }
 
 void frmMain::cmdCalculate_Click() {
-    const std::string amount = txtAmount->text().toStdString();
-    const std::string rate = txtRate->text().toStdString();
-    const std::string terms = txtTerms->text().toStdString();
-    if (!ValidateData(amount, rate, terms)) {
+    const EntryText amount(txtAmount->text());
+    const EntryText rate(txtRate->text());
+    const EntryText terms(txtTerms->text());
+    if (!ValidateData(amount.view(), rate.view(), terms.view())) {
         MsgBox("Please make sure you enter valid data into each field.", MsgBoxStyle::Information, programName);
         return;
     }
@@ -105,7 +106,7 @@ void frmMain::cmdCalculate_Click() {
     Hide();
     frmOutput& output = windowInstance<frmOutput>();
     try {
-        CalculateSchedule(amount, rate, terms, output);
+        CalculateSchedule(amount.view(), rate.view(), terms.view(), output);
     } catch (const RunTimeError& error) {
         // A typo such as terms "0" must not cost the user the program: the partly filled result
         // window goes unseen (its Unload handler brings this window back) and the fault is reported.
