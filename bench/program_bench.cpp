@@ -13,8 +13,8 @@
 #include "program_end.h"
 #include "schedule_grid.h"
 #include "start_up.h"
+#include "text_box.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 
 #include <string>
