@@ -30,6 +30,9 @@ constexpr int verticalMargin = 1;
 // pixel wide, so this many always fill the line.
 constexpr int spareCharacters = 64;
 
+// Characters at the start of the text that decide its direction.
+constexpr int directionCharacters = 256;
+
 // Characters either side of the cursor that an input method sees.
 constexpr int surroundingCharacters = 256;
 
@@ -84,38 +87,52 @@ int sliceEnd(const QString& text, int position) {
 
 }  // namespace
 
-// A few characters of the text from `start` laid out on one line; positions are those of the text.
+// A few characters of the text from `start` laid out on one line, in the text's direction.
+// Positions are those of the text; an advance is how far a position lies from the slice's start
+// in the direction of reading.
 class TextSlice {
 public:
-    TextSlice(const QString& text, int start, int end, const QFont& font)
-        : start_(start), end_(end), layout_(text.mid(start, end - start), font) {
+    TextSlice(const QString& text, int start, int end, const QFont& font, bool rightToLeft)
+        : start_(start), end_(end), rightToLeft_(rightToLeft), layout_(text.mid(start, end - start), font) {
         QTextOption option;
         option.setWrapMode(QTextOption::NoWrap);
+        option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         layout_.setTextOption(option);
         layout_.beginLayout();
         line_ = layout_.createLine();
         layout_.endLayout();
+        startX_ = line_.cursorToX(0);
     }
 
     int start() const { return start_; }
     int end() const { return end_; }
-    qreal x(int position) const { return line_.cursorToX(std::clamp(position, start_, end_) - start_); }
     qreal ascent() const { return line_.ascent(); }
     QTextLayout& layout() { return layout_; }
 
-    // The position nearest to x, or the last one at or left of it.
-    int nearest(qreal x) const { return start_ + line_.xToCursor(x); }
-    int atOrBefore(qreal x) const {
-        const int position = nearest(x);
-        return position > start_ && this->x(position) > x ? start_ + layout_.previousCursorPosition(position - start_)
-                                                          : position;
+    // Where the layout draws a position, and where the slice's start is.
+    qreal x(int position) const { return line_.cursorToX(std::clamp(position, start_, end_) - start_); }
+    qreal startX() const { return startX_; }
+
+    qreal advance(int position) const { return rightToLeft_ ? startX_ - x(position) : x(position) - startX_; }
+
+    // The position nearest to an advance, or the last one at or before it.
+    int nearest(qreal advance) const {
+        return start_ + line_.xToCursor(rightToLeft_ ? startX_ - advance : startX_ + advance);
+    }
+    int atOrBefore(qreal advance) const {
+        const int position = nearest(advance);
+        return position > start_ && this->advance(position) > advance
+                   ? start_ + layout_.previousCursorPosition(position - start_)
+                   : position;
     }
 
 private:
     int start_;
     int end_;
+    bool rightToLeft_;
     QTextLayout layout_;
     QTextLine line_;
+    qreal startX_ = 0;
 };
 
 TextBox::TextBox(QWidget* parent) : QWidget(parent) {
@@ -180,6 +197,7 @@ void TextBox::changed(const std::optional<EditBuffer::Change>& change, bool byUs
     scrollToCursor();
     restartBlinking();
     update();
+    updateMicroFocus();  // the input method follows the cursor
 
     if (QAccessible::isActive()) {
         if (change) announceTextChange(this, change->position, change->removed, change->inserted);
@@ -411,8 +429,23 @@ QRect TextBox::lineRect() const {
 int TextBox::reach() const { return std::max(0, lineRect().width()) + spareCharacters; }
 
 // What the box shows: the characters from the first one at the left edge to past the right edge.
-TextSlice TextBox::visibleSlice() const {
-    return TextSlice(text(), scrollStart_, sliceEnd(text(), scrollStart_ + reach()), font());
+TextSlice TextBox::visibleSlice() const { return slice(scrollStart_, sliceEnd(text(), scrollStart_ + reach())); }
+
+TextSlice TextBox::slice(int start, int end) const { return TextSlice(text(), start, end, font(), rightToLeft()); }
+
+// Text that begins in a right-to-left script reads from the right edge, as in a line edit; only
+// its start is looked at.
+bool TextBox::rightToLeft() const { return QStringView(text()).left(directionCharacters).isRightToLeft(); }
+
+// Where on screen a visible advance lies, and back.
+qreal TextBox::screenX(qreal advance) const {
+    const QRect line = lineRect();
+    return rightToLeft() ? line.x() + line.width() + scrollOffset_ - advance : line.x() - scrollOffset_ + advance;
+}
+
+qreal TextBox::advanceAt(qreal x) const {
+    const QRect line = lineRect();
+    return rightToLeft() ? line.x() + line.width() + scrollOffset_ - x : x - line.x() + scrollOffset_;
 }
 
 void TextBox::paintEvent(QPaintEvent* /*event*/) {
@@ -424,7 +457,7 @@ void TextBox::paintEvent(QPaintEvent* /*event*/) {
     painter.setClipRect(contentRect());
     const QRect line = lineRect();
     TextSlice slice = visibleSlice();
-    const QPointF origin(line.x() - scrollOffset_, line.y() - (slice.ascent() - fontMetrics().ascent()));
+    const QPointF origin(screenX(0) - slice.startX(), line.y() - (slice.ascent() - fontMetrics().ascent()));
     QList<QTextLayout::FormatRange> selections;
     const int selectionStart = std::max(buffer_.selectionStart(), slice.start());
     const int selectionEnd = std::min(buffer_.selectionEnd(), slice.end());
@@ -457,31 +490,32 @@ void TextBox::scrollToCursor() {
         scrollStart_ = sliceStart(text(), cursor);
         scrollOffset_ = 0;
     }
-    if (cursor - scrollStart_ > reach()) return scrollSoThatEndsAtRight(cursor, 0);
-    const TextSlice slice = visibleSlice();
+    if (cursor - scrollStart_ > reach()) return scrollToEndAt(cursor, 0);
+    const TextSlice visible = visibleSlice();
     const int width = lineRect().width();
-    if (slice.x(cursor) - scrollOffset_ >= width) return scrollSoThatEndsAtRight(cursor, 0);
+    if (visible.advance(cursor) - scrollOffset_ >= width) return scrollToEndAt(cursor, 0);
     const bool scrolled = scrollStart_ > 0 || scrollOffset_ > 0;
-    if (scrolled && slice.end() == buffer_.length() && slice.x(slice.end()) + 2 - scrollOffset_ < width) {
-        scrollSoThatEndsAtRight(slice.end(), 2);  // the text and the cursor after it
+    if (scrolled && visible.end() == buffer_.length() && visible.advance(visible.end()) + 2 - scrollOffset_ < width) {
+        scrollToEndAt(visible.end(), 2);  // the text and the cursor after it
     }
 }
 
-void TextBox::scrollSoThatEndsAtRight(int position, int extra) {
-    const TextSlice slice(text(), sliceStart(text(), position - reach()), position, font());
-    const qreal left = slice.x(position) + extra - lineRect().width() + 1;
-    if (left <= 0 && slice.start() == 0) {
+// Scrolls so that the line ends `extra` pixels past the position.
+void TextBox::scrollToEndAt(int position, int extra) {
+    const TextSlice before = slice(sliceStart(text(), position - reach()), position);
+    const qreal hidden = before.advance(position) + extra - lineRect().width() + 1;
+    if (hidden <= 0 && before.start() == 0) {
         scrollStart_ = 0;
         scrollOffset_ = 0;
         return;
     }
-    scrollStart_ = slice.atOrBefore(std::max<qreal>(left, 0));
-    scrollOffset_ = std::max<qreal>(left, 0) - slice.x(scrollStart_);
+    scrollStart_ = before.atOrBefore(std::max<qreal>(hidden, 0));
+    scrollOffset_ = std::max<qreal>(hidden, 0) - before.advance(scrollStart_);
 }
 
 std::optional<qreal> TextBox::xOf(int position) const {
     if (position < scrollStart_ || position > scrollStart_ + reach()) return std::nullopt;
-    return lineRect().x() + visibleSlice().x(position) - scrollOffset_;
+    return screenX(visibleSlice().advance(position));
 }
 
 QRect TextBox::characterRect(int position) const {
@@ -489,7 +523,7 @@ QRect TextBox::characterRect(int position) const {
     const std::optional<qreal> right = xOf(position + 1);
     if (!left || !right || position >= buffer_.length()) return {};
     const QRect line = lineRect();
-    return QRectF(*left, line.y(), *right - *left, line.height()).toAlignedRect();
+    return QRectF(std::min(*left, *right), line.y(), std::abs(*right - *left), line.height()).toAlignedRect();
 }
 
 QRect TextBox::cursorRect() const {
@@ -499,9 +533,7 @@ QRect TextBox::cursorRect() const {
     return QRect(qRound(*x) - 2, line.y(), 5, line.height());
 }
 
-int TextBox::positionAt(const QPoint& point) const {
-    return visibleSlice().nearest(point.x() - lineRect().x() + scrollOffset_);
-}
+int TextBox::positionAt(const QPoint& point) const { return visibleSlice().nearest(advanceAt(point.x())); }
 
 QSize TextBox::sizeHint() const {
     ensurePolished();

@@ -83,16 +83,20 @@ private:
     QRect lineRect() const;
     int reach() const;
     TextSlice visibleSlice() const;
+    TextSlice slice(int start, int end) const;
+    bool rightToLeft() const;
+    qreal screenX(qreal advance) const;
+    qreal advanceAt(qreal x) const;
     std::optional<qreal> xOf(int position) const;
     void scrollToCursor();
-    void scrollSoThatEndsAtRight(int position, int extra);
+    void scrollToEndAt(int position, int extra);
     void restartBlinking();
 
     EditBuffer buffer_;
     int shownCursor_ = 0;  // where screen readers were last told the cursor and anchor are
     int shownAnchor_ = 0;
-    int scrollStart_ = 0;     // the first character at the left edge of the line
-    qreal scrollOffset_ = 0;  // how far that character is pushed out to the left
+    int scrollStart_ = 0;     // the first character at the line's leading edge (the left one, unless right to left)
+    qreal scrollOffset_ = 0;  // how far that character is pushed out past that edge
     bool cursorShown_ = false;
     QBasicTimer blink_;
     QBasicTimer tripleClick_;
