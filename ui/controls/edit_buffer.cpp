@@ -141,10 +141,11 @@ std::optional<EditBuffer::Change> EditBuffer::redo() {
 
 std::optional<EditBuffer::Change> EditBuffer::replace(int start, int end, const QString& inserted, Kind kind) {
     if (start == end && inserted.isEmpty()) return std::nullopt;
-    const Record before{{}, cursor_, anchor_, kind};
+    const int cursorBefore = cursor_;
+    const int anchorBefore = anchor_;
     Change change = apply(start, end - start, inserted);
     cursor_ = anchor_ = start + static_cast<int>(inserted.size());
-    if (!merge(change, kind)) record({change, before.cursorBefore, before.anchorBefore, kind});
+    if (!merge(change, kind)) record({change, cursorBefore, anchorBefore, kind});
     mergeable_ = kind != Kind::Other;
     return change;
 }

@@ -1,6 +1,7 @@
 #include "text_box.h"
 
 #include "text_box_accessible.h"
+#include "text_slice.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QStyle>
 #include <QStyleHints>
 #include <QStyleOptionFrame>
-#include <QTextLayout>
 
 #include <array>
 
@@ -74,66 +74,7 @@ constexpr std::array moveKeys = {
     MoveKey{QKeySequence::SelectEndOfDocument, Step::End, true},
 };
 
-// Slices of the text begin and end between the two halves of a surrogate pair, never inside one.
-int sliceStart(const QString& text, int position) {
-    position = std::clamp(position, 0, static_cast<int>(text.size()));
-    return position > 0 && position < text.size() && text[position].isLowSurrogate() ? position - 1 : position;
-}
-
-int sliceEnd(const QString& text, int position) {
-    position = std::clamp(position, 0, static_cast<int>(text.size()));
-    return position > 0 && position < text.size() && text[position].isLowSurrogate() ? position + 1 : position;
-}
-
 }  // namespace
-
-// A few characters of the text from `start` laid out on one line, in the text's direction.
-// Positions are those of the text; an advance is how far a position lies from the slice's start
-// in the direction of reading.
-class TextSlice {
-public:
-    TextSlice(const QString& text, int start, int end, const QFont& font, bool rightToLeft)
-        : start_(start), end_(end), rightToLeft_(rightToLeft), layout_(text.mid(start, end - start), font) {
-        QTextOption option;
-        option.setWrapMode(QTextOption::NoWrap);
-        option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-        layout_.setTextOption(option);
-        layout_.beginLayout();
-        line_ = layout_.createLine();
-        layout_.endLayout();
-        startX_ = line_.cursorToX(0);
-    }
-
-    int start() const { return start_; }
-    int end() const { return end_; }
-    qreal ascent() const { return line_.ascent(); }
-    QTextLayout& layout() { return layout_; }
-
-    // Where the layout draws a position, and where the slice's start is.
-    qreal x(int position) const { return line_.cursorToX(std::clamp(position, start_, end_) - start_); }
-    qreal startX() const { return startX_; }
-
-    qreal advance(int position) const { return rightToLeft_ ? startX_ - x(position) : x(position) - startX_; }
-
-    // The position nearest to an advance, or the last one at or before it.
-    int nearest(qreal advance) const {
-        return start_ + line_.xToCursor(rightToLeft_ ? startX_ - advance : startX_ + advance);
-    }
-    int atOrBefore(qreal advance) const {
-        const int position = nearest(advance);
-        return position > start_ && this->advance(position) > advance
-                   ? start_ + layout_.previousCursorPosition(position - start_)
-                   : position;
-    }
-
-private:
-    int start_;
-    int end_;
-    bool rightToLeft_;
-    QTextLayout layout_;
-    QTextLine line_;
-    qreal startX_ = 0;
-};
 
 TextBox::TextBox(QWidget* parent) : QWidget(parent) {
     registerTextBoxAccessibility();
@@ -190,8 +131,8 @@ void TextBox::insert(const QString& text) {
 // readers and the signals learn of it.
 void TextBox::changed(const std::optional<EditBuffer::Change>& change, bool byUser) {
     const bool cursorMoved = buffer_.cursor() != shownCursor_;
-    const bool selectionChanged =
-        std::minmax(buffer_.cursor(), buffer_.anchor()) != std::minmax(shownCursor_, shownAnchor_);
+    const bool selectionChanged = buffer_.selectionStart() != std::min(shownCursor_, shownAnchor_)
+                                  || buffer_.selectionEnd() != std::max(shownCursor_, shownAnchor_);
     shownCursor_ = buffer_.cursor();
     shownAnchor_ = buffer_.anchor();
     scrollToCursor();
