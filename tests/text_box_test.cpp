@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -209,13 +210,22 @@ TEST(TextBoxView, FollowsTheCursorThroughALongText) {
     EXPECT_TRUE(box.rect().contains(box.cursorRect().center()));
 }
 
-TEST(TextBoxMouse, DoubleClickSelectsAWord) {
+TEST(TextBoxMouse, DoubleClickSelectsAWordAndTextIsDroppedWhereItFalls) {
     TextBox box(nullptr);
     box.resize(200, 24);
     box.show();
     box.setText("100 000.5");
     QTest::mouseDClick(&box, Qt::LeftButton, {}, box.characterRect(5).topLeft() + QPoint(1, 1));
     EXPECT_EQ(box.selectedText(), "000");
+
+    QMimeData dragged;
+    dragged.setText("12");
+    const QPoint point = box.characterRect(1).topLeft() + QPoint(1, 1);
+    QDragEnterEvent enter(point, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+    QApplication::sendEvent(&box, &enter);
+    QDropEvent drop(point, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+    QApplication::sendEvent(&box, &drop);
+    EXPECT_EQ(box.text(), "11200 000.5");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -83,6 +84,7 @@ TextBox::TextBox(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed, QSizePolicy::LineEdit));
     setCursor(Qt::IBeamCursor);
     setBackgroundRole(QPalette::Base);
+    setAcceptDrops(true);
 }
 
 void TextBox::setText(const QString& text) {
@@ -191,6 +193,12 @@ bool TextBox::handleEditKey(QKeyEvent* event) {
         changed(buffer_.remove(Step::PreviousWord), true);
     } else if (event->matches(QKeySequence::DeleteEndOfWord)) {
         changed(buffer_.remove(Step::NextWord), true);
+    } else if (event->matches(QKeySequence::DeleteEndOfLine)) {
+        setSelection(cursorPosition(), buffer_.length() - cursorPosition());
+        cut();
+    } else if (event->matches(QKeySequence::DeleteCompleteLine)) {
+        selectAll();
+        cut();
     } else if (event->key() == Qt::Key_Backspace && !control) {
         changed(buffer_.remove(Step::PreviousCharacter), true);
     } else if (event->key() == Qt::Key_Delete && !control) {
@@ -273,6 +281,24 @@ void TextBox::mouseDoubleClickEvent(QMouseEvent* event) {
     buffer_.selectWordAt(positionAt(tripleClickPoint_));
     changed(std::nullopt, false);
     offerSelection();
+}
+
+// Text dragged from elsewhere goes where it is dropped.
+void TextBox::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasText()) event->acceptProposedAction();
+}
+
+void TextBox::dragMoveEvent(QDragMoveEvent* event) {
+    if (!event->mimeData()->hasText()) return event->ignore();
+    setCursorPosition(positionAt(event->position().toPoint()));
+    event->acceptProposedAction();
+}
+
+void TextBox::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()->hasText()) return event->ignore();
+    setCursorPosition(positionAt(event->position().toPoint()));
+    insert(event->mimeData()->text());
+    event->acceptProposedAction();
 }
 
 // The menu of a line edit, in Qt's own words, which are translated wherever Qt is.
