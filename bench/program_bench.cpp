@@ -14,9 +14,9 @@
 #include "program_end.h"
 #include "schedule_grid.h"
 #include "start_up.h"
+#include "text_box.h"
 #include "text_to_number.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 
 #include <string>

@@ -75,6 +75,7 @@ def type_into(box, text):
     pyatspi.Registry.generateKeyboardEvent(0, text, pyatspi.KEY_STRING)
     contents = box.queryText()
     await_value("%r in %s" % (text, box.name), lambda: contents.getText(0, -1) == text or None)
+    expect("cursor in " + box.name, contents.caretOffset, len(text))
 
 
 def expect(what, actual, expected):

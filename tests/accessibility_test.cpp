@@ -1,5 +1,6 @@
 #include "program_fixture.h"
 #include "schedule_grid.h"
+#include "text_box.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -84,6 +85,32 @@ TEST_F(Accessibility, ScheduleReadsThroughTheTableInterfaceInRangeAndOut) {
         ASSERT_NE(cell, nullptr);
         EXPECT_EQ(cell->text(QAccessible::Name), *text);
     }
+}
+
+// A screen reader reads and edits a text box through the text interfaces.
+TEST_F(Accessibility, TextBoxReadsAndEditsThroughTheTextInterfaces) {
+    TextBox* amount = entry().txtAmount;
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(amount);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->role(), QAccessible::EditableText);
+    EXPECT_TRUE(box->state().editable);
+    EXPECT_TRUE(box->state().focusable);
+    QAccessibleTextInterface* text = box->textInterface();
+    QAccessibleEditableTextInterface* editable = box->editableTextInterface();
+    ASSERT_NE(text, nullptr);
+    ASSERT_NE(editable, nullptr);
+
+    editable->insertText(0, "10000");
+    editable->replaceText(0, 1, "2");
+    EXPECT_EQ(text->cursorPosition(), 1);
+    text->setSelection(0, 1, 3);
+    EXPECT_EQ(amount->selectedText(), "00");
+    editable->deleteText(4, 5);
+    EXPECT_EQ(amount->text(), "2000");
+    EXPECT_EQ(text->characterCount(), 4);
+    EXPECT_EQ(text->text(0, 2), "20");
+    EXPECT_EQ(box->text(QAccessible::Value), "2000");
+    EXPECT_EQ(box->text(QAccessible::Name), "Amount");
 }
 
 }  // namespace

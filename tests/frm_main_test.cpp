@@ -82,7 +82,7 @@ TEST_F(EntryWindow, UnusableEntriesAreRefusedWithTheMessageAndLeftAsTyped) {
 }
 
 TEST_F(EntryWindow, EnterInTheTermsIsNextAndStillReachesTheTextBox) {
-    QSignalSpy enterReachedTerms(entry().txtTerms, &QLineEdit::returnPressed);
+    QSignalSpy enterReachedTerms(entry().txtTerms, &TextBox::returnPressed);
     pressKey(*entry().txtTerms, Qt::Key_Return);  // all empty: refused, as a click would be
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].prompt, invalidDataMessage);

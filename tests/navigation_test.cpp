@@ -3,7 +3,6 @@
 #include "schedule_grid.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QSignalSpy>
 
 namespace orvanta {

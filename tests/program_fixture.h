@@ -8,10 +8,10 @@
 #include "message_box.h"
 #include "program_end.h"
 #include "start_up.h"
+#include "text_box.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 

@@ -7,14 +7,17 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMimeData>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <functional>
+#include <vector>
 
 namespace orvanta {
 namespace {
 
-const QString large(TextBox::largeEdit + 1, '0');
+const QString large(EditBuffer::largeEdit + 1, '0');
 
 // Chooses an entry of the box's context menu, as a click on it would.
 void chooseFromMenu(TextBox& box, const char* caption) {
@@ -23,7 +26,7 @@ void chooseFromMenu(TextBox& box, const char* caption) {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
     for (QAction* action : menu->actions()) {
-        if (action->text().section('\t', 0, 0) == QLineEdit::tr(caption)) action->trigger();
+        if (action->text().section('\t', 0, 0) == QCoreApplication::translate("QLineEdit", caption)) action->trigger();
     }
     menu->close();
 }
@@ -40,13 +43,12 @@ void PrintTo(const LargeEdit& edit, std::ostream* out) { *out << edit.name; }
 
 class LargeEdits : public ::testing::TestWithParam<LargeEdit> {};
 
-// QLineEdit would record every character; the box replaces its text instead, so nothing before the
-// edit can be undone, and the edit itself cannot be undone character by character either.
+// A large edit cannot be undone and starts a fresh history, so nothing before it can be undone either.
 TEST_P(LargeEdits, ReplaceTheTextAndStartAFreshHistory) {
     const LargeEdit& edit = GetParam();
     TextBox box(nullptr);
     box.show();
-    if (edit.before.size() > TextBox::largeEdit) {
+    if (edit.before.size() > EditBuffer::largeEdit) {
         box.setText(edit.before);
         box.selectAll();
     } else {
@@ -84,23 +86,146 @@ TEST(TextBoxUndo, OrdinaryTypingIsUndoneAlsoAfterALargeEdit) {
 
     box.setText(large);
     box.selectAll();
-    QTest::keyClicks(&box, "65");  // over the large selection
+    QTest::keyClicks(&box, "65");  // the 6 replaces the large selection: that cannot be undone
     QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(box.text(), "");  // not the large text back
+    EXPECT_EQ(box.text(), "6");  // not the large text back
 }
 
 TEST(TextBoxUndo, HistoryIsStartedAfreshOnceItHoldsTheLimit) {
     TextBox box(nullptr);
     box.show();
-    QApplication::clipboard()->setText(QString(TextBox::largeEdit, '1'));
-    const int pastes = TextBox::historyLimit / TextBox::largeEdit + 2;
+    QApplication::clipboard()->setText(QString(EditBuffer::largeEdit, '1'));
+    const int pastes = EditBuffer::historyLimit / EditBuffer::largeEdit + 2;
     for (int i = 0; i < pastes; ++i) {
         QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
         QApplication::processEvents();
     }
     for (int i = 0; i < pastes && box.isUndoAvailable(); ++i) box.undo();
     EXPECT_GT(box.text().size(), 0);  // the first pastes are no longer recorded
-    EXPECT_LT(box.text().size(), pastes * TextBox::largeEdit);
+    EXPECT_LT(box.text().size(), pastes * EditBuffer::largeEdit);
+}
+
+struct KeyEdit {
+    const char* name;
+    QString before;
+    QString typed;
+    std::vector<QKeyCombination> keys;
+    QString after;
+    QString selected;
+};
+
+void PrintTo(const KeyEdit& edit, std::ostream* out) { *out << edit.name; }
+
+class KeyEdits : public ::testing::TestWithParam<KeyEdit> {};
+
+TEST_P(KeyEdits, ReachTheTextAsInALineEdit) {
+    const KeyEdit& edit = GetParam();
+    TextBox box(nullptr);
+    box.show();
+    box.setText(edit.before);
+    QTest::keyClicks(&box, edit.typed);
+    for (QKeyCombination key : edit.keys) QTest::keyClick(&box, key.key(), key.keyboardModifiers());
+    EXPECT_EQ(box.text(), edit.after);
+    EXPECT_EQ(box.selectedText(), edit.selected);
+}
+
+constexpr Qt::KeyboardModifier control = Qt::ControlModifier;
+constexpr Qt::KeyboardModifier shift = Qt::ShiftModifier;
+
+INSTANTIATE_TEST_SUITE_P(
+    TextBox, KeyEdits,
+    ::testing::Values(
+        KeyEdit{
+            "WordBackThenSelectToEnd", "100 000", "", {control | Qt::Key_Left, shift | Qt::Key_End}, "100 000", "000"},
+        KeyEdit{"TypingGoesAtTheCursor", "12.5", "9", {}, "12.59", ""},
+        KeyEdit{"TypeOverShiftHome", "12.5", "", {shift | Qt::Key_Home, Qt::Key_9}, "9", ""},
+        KeyEdit{"ControlBackspace", "100 000", "", {control | Qt::Key_Backspace}, "100 ", ""},
+        KeyEdit{"ControlDelete", "100 000", "", {Qt::Key_Home, control | Qt::Key_Delete}, "000", ""},
+        KeyEdit{"BackspaceAndDelete", "abcd", "", {Qt::Key_Left, Qt::Key_Backspace, Qt::Key_Delete}, "ab", ""},
+        KeyEdit{"UndoAndRedo", "", "12", {control | Qt::Key_Z, control | shift | Qt::Key_Z}, "12", ""},
+        KeyEdit{"UndoAndControlY", "", "12", {control | Qt::Key_Z, control | Qt::Key_Y}, "12", ""},
+        KeyEdit{
+            "ShiftDeleteCutsShiftInsertPastes",
+            "12345",
+            "",
+            {shift | Qt::Key_Left, shift | Qt::Key_Left, shift | Qt::Key_Delete, Qt::Key_Home, shift | Qt::Key_Insert},
+            "45123",
+            ""},
+        KeyEdit{"ControlInsertCopies",
+                "ab",
+                "",
+                {control | Qt::Key_A, control | Qt::Key_Insert, Qt::Key_End, control | Qt::Key_V},
+                "abab",
+                ""},
+        KeyEdit{
+            "SelectAllThenArrow", "abc", "", {control | Qt::Key_A, Qt::Key_Left, shift | Qt::Key_Right}, "abc", "a"}),
+    [](const ::testing::TestParamInfo<KeyEdit>& info) { return info.param.name; });
+
+// Enter is told and passed on to the window, and Tab still moves on, selecting the next box.
+TEST(TextBoxKeys, EnterIsToldAndPassedOnAndTabSelectsTheNextBox) {
+    QWidget window;
+    auto* first = new TextBox(&window);
+    auto* second = new TextBox(&window);
+    second->move(0, 40);
+    second->setText("6.5");
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    first->setFocus();
+
+    QSignalSpy returnPressed(first, &TextBox::returnPressed);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+    QApplication::sendEvent(first, &enter);
+    EXPECT_EQ(returnPressed.count(), 1);
+    EXPECT_FALSE(enter.isAccepted());
+
+    QTest::keyClick(first, Qt::Key_Tab);
+    EXPECT_TRUE(second->hasFocus());
+    EXPECT_EQ(second->selectedText(), "6.5");
+}
+
+// Only the characters in sight are laid out; the view follows the cursor through a megabyte.
+TEST(TextBoxView, FollowsTheCursorThroughALongText) {
+    TextBox box(nullptr);
+    box.resize(80, 24);
+    box.show();
+    box.setText("1" + QString(1 << 20, '0') + "5");
+    const int last = static_cast<int>(box.text().size()) - 1;
+    EXPECT_TRUE(box.rect().contains(box.cursorRect().center()));
+    EXPECT_TRUE(box.characterRect(0).isNull());  // scrolled away
+    EXPECT_FALSE(box.characterRect(last).isNull());
+    EXPECT_LE(box.characterRect(last).right(), box.width());
+
+    QTest::keyClick(&box, Qt::Key_Home);
+    EXPECT_TRUE(box.characterRect(last).isNull());
+    const QRect first = box.characterRect(0);
+    ASSERT_FALSE(first.isNull());
+    EXPECT_LT(first.left(), 8);
+
+    QTest::mouseClick(&box, Qt::LeftButton, {}, box.characterRect(3).topLeft() + QPoint(1, 1));
+    EXPECT_EQ(box.cursorPosition(), 3);
+    QTest::mouseClick(&box, Qt::LeftButton, Qt::ShiftModifier, box.characterRect(1).topLeft() + QPoint(1, 1));
+    EXPECT_EQ(box.selectedText(), "00");
+    box.setText("");
+    EXPECT_TRUE(box.rect().contains(box.cursorRect().center()));
+}
+
+TEST(TextBoxMouse, DoubleClickSelectsAWordAndTextIsDroppedWhereItFalls) {
+    TextBox box(nullptr);
+    box.resize(200, 24);
+    box.show();
+    box.setText("100 000.5");
+    QTest::mouseDClick(&box, Qt::LeftButton, {}, box.characterRect(5).topLeft() + QPoint(1, 1));
+    EXPECT_EQ(box.selectedText(), "000");
+
+    QMimeData dragged;
+    dragged.setText("12");
+    const QPoint point = box.characterRect(1).topLeft() + QPoint(1, 1);
+    QDragEnterEvent enter(point, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+    QApplication::sendEvent(&box, &enter);
+    QDropEvent drop(point, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+    QApplication::sendEvent(&box, &drop);
+    EXPECT_EQ(box.text(), "11200 000.5");
 }
 
 }  // namespace

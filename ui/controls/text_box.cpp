@@ -1,149 +1,526 @@
 #include "text_box.h"
 
+#include "text_box_accessible.h"
+#include "text_slice.h"
+
+#include <QAccessible>
+#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QGuiApplication>
+#include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMouseEvent>
+#include <QMimeData>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleHints>
+#include <QStyleOptionFrame>
 
-#include <algorithm>
-#include <cstdlib>
-#include <limits>
+#include <array>
 
 namespace orvanta {
 
 namespace {
 
-// A key that QLineEdit types as text, over the selection: printable, without Ctrl (AltGr may hold it).
+// The space between the frame's inside and the text, as a line edit leaves it.
+constexpr int horizontalMargin = 2;
+constexpr int verticalMargin = 1;
+
+// Characters laid out beyond the box's width in pixels: every shown character is at least a
+// pixel wide, so this many always fill the line.
+constexpr int spareCharacters = 64;
+
+// Characters at the start of the text that decide its direction.
+constexpr int directionCharacters = 256;
+
+// Characters either side of the cursor that an input method sees.
+constexpr int surroundingCharacters = 256;
+
+using Step = EditBuffer::Step;
+
+// A key that types its text over the selection: printable, without Ctrl (AltGr may hold it).
 bool typesText(const QKeyEvent* event) {
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) return false;
     return !event->text().isEmpty() && (event->text().front().isPrint() || event->text().front().isSurrogate());
 }
 
-// The caption of a standard menu entry without its shortcut, in Qt's own translation.
-bool isStandardEntry(const QAction* action, const char* caption) {
-    return action->text().section('\t', 0, 0) == QLineEdit::tr(caption);
-}
+struct MoveKey {
+    QKeySequence::StandardKey key;
+    Step step;
+    bool mark;
+};
+
+constexpr std::array moveKeys = {
+    MoveKey{QKeySequence::MoveToPreviousChar, Step::PreviousCharacter, false},
+    MoveKey{QKeySequence::MoveToNextChar, Step::NextCharacter, false},
+    MoveKey{QKeySequence::SelectPreviousChar, Step::PreviousCharacter, true},
+    MoveKey{QKeySequence::SelectNextChar, Step::NextCharacter, true},
+    MoveKey{QKeySequence::MoveToPreviousWord, Step::PreviousWord, false},
+    MoveKey{QKeySequence::MoveToNextWord, Step::NextWord, false},
+    MoveKey{QKeySequence::SelectPreviousWord, Step::PreviousWord, true},
+    MoveKey{QKeySequence::SelectNextWord, Step::NextWord, true},
+    MoveKey{QKeySequence::MoveToStartOfLine, Step::Start, false},
+    MoveKey{QKeySequence::MoveToEndOfLine, Step::End, false},
+    MoveKey{QKeySequence::SelectStartOfLine, Step::Start, true},
+    MoveKey{QKeySequence::SelectEndOfLine, Step::End, true},
+    MoveKey{QKeySequence::MoveToStartOfBlock, Step::Start, false},
+    MoveKey{QKeySequence::MoveToEndOfBlock, Step::End, false},
+    MoveKey{QKeySequence::SelectStartOfBlock, Step::Start, true},
+    MoveKey{QKeySequence::SelectEndOfBlock, Step::End, true},
+    MoveKey{QKeySequence::MoveToStartOfDocument, Step::Start, false},
+    MoveKey{QKeySequence::MoveToEndOfDocument, Step::End, false},
+    MoveKey{QKeySequence::SelectStartOfDocument, Step::Start, true},
+    MoveKey{QKeySequence::SelectEndOfDocument, Step::End, true},
+};
 
 }  // namespace
 
-TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
-    setMaxLength(std::numeric_limits<int>::max());  // no limit of its own
-    connect(this, &QLineEdit::textChanged, this, &TextBox::countEdit);
+TextBox::TextBox(QWidget* parent) : QWidget(parent) {
+    registerTextBoxAccessibility();
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    setSizePolicy(QSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed, QSizePolicy::LineEdit));
+    setCursor(Qt::IBeamCursor);
+    setBackgroundRole(QPalette::Base);
+    setAcceptDrops(true);
+}
+
+void TextBox::setText(const QString& text) {
+    const QString old = buffer_.text();
+    buffer_.setText(text);
+    changed(old == text ? std::nullopt : std::optional<EditBuffer::Change>({0, old, text}), false);
+}
+
+void TextBox::setCursorPosition(int position) {
+    buffer_.moveCursor(position, false);
+    changed(std::nullopt, false);
+}
+
+void TextBox::setSelection(int start, int length) {
+    buffer_.setSelection(start, length);
+    changed(std::nullopt, false);
+}
+
+void TextBox::selectAll() { setSelection(0, buffer_.length()); }
+
+void TextBox::deselect() { setCursorPosition(buffer_.cursor()); }
+
+void TextBox::undo() { changed(buffer_.undo(), true); }
+
+void TextBox::redo() { changed(buffer_.redo(), true); }
+
+void TextBox::cut() {
+    if (!hasSelectedText()) return;
+    copy();
+    del();
+}
+
+void TextBox::copy() const {
+    if (hasSelectedText()) QGuiApplication::clipboard()->setText(selectedText());
+}
+
+void TextBox::paste() { insert(QGuiApplication::clipboard()->text()); }
+
+void TextBox::del() { changed(buffer_.remove(Step::NextCharacter), true); }
+
+void TextBox::insert(const QString& text) {
+    changed(text.isEmpty() ? buffer_.removeSelection() : buffer_.insert(text), true);
+}
+
+// Every change of text, cursor or selection ends here: the view follows the cursor, then screen
+// readers and the signals learn of it.
+void TextBox::changed(const std::optional<EditBuffer::Change>& change, bool byUser) {
+    const bool cursorMoved = buffer_.cursor() != shownCursor_;
+    const bool selectionChanged = buffer_.selectionStart() != std::min(shownCursor_, shownAnchor_)
+                                  || buffer_.selectionEnd() != std::max(shownCursor_, shownAnchor_);
+    shownCursor_ = buffer_.cursor();
+    shownAnchor_ = buffer_.anchor();
+    scrollToCursor();
+    restartBlinking();
+    update();
+    updateMicroFocus();  // the input method follows the cursor
+
+    if (QAccessible::isActive()) {
+        if (change) announceTextChange(this, change->position, change->removed, change->inserted);
+        if (selectionChanged) announceSelection(this, buffer_.selectionStart(), buffer_.selectionEnd());
+        if (cursorMoved || change) announceCursor(this, buffer_.cursor());
+    }
+    if (change) {
+        if (byUser) emit textEdited(text());
+        emit textChanged(text());
+    }
+}
+
+// Where the X11 selection lives: what the mouse or Shift selects, for a middle click to paste.
+void TextBox::offerSelection() const {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (hasSelectedText() && clipboard->supportsSelection()) clipboard->setText(selectedText(), QClipboard::Selection);
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
-    if (!isReadOnly()) {
-        if (event->matches(QKeySequence::Paste)) {
-            pasteClipboard();
-            event->accept();
-            return;
-        }
-        const bool cuts = event->matches(QKeySequence::Cut);
-        const bool removes = cuts || event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace;
-        if ((removes || typesText(event)) && selectionLength() > largeEdit) {
-            if (cuts) copy();
-            removeSelectionIfLarge();
-            if (removes) {
-                event->accept();
-                return;
-            }
-        }
+    // As a line edit does, the box tells of Enter and lets its parent have the key as well.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit returnPressed();
+        event->ignore();
+        return;
     }
-    QLineEdit::keyPressEvent(event);  // types the key where the selection was
-}
-
-// A middle click pastes the X11 selection at the cursor, as QLineEdit does.
-void TextBox::mouseReleaseEvent(QMouseEvent* event) {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (event->button() == Qt::MiddleButton && !isReadOnly() && clipboard->supportsSelection()
-        && rect().contains(event->position().toPoint())) {
-        const QString pasted = clipboard->text(QClipboard::Selection);
-        if (pasted.size() > largeEdit) {
-            deselect();
-            replaceIfLarge(cursorPosition(), cursorPosition(), pasted);
-            event->accept();
-            return;
-        }
+    if (handleEditKey(event) || handleMoveKey(event)) return event->accept();
+    if (typesText(event)) {
+        changed(buffer_.type(event->text()), true);
+        return event->accept();
     }
-    QLineEdit::mouseReleaseEvent(event);
+    event->ignore();
 }
 
-// Qt's own menu, with Cut, Paste and Delete going through this box.
-void TextBox::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu* menu = createStandardContextMenu();
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    for (QAction* action : menu->actions()) {
-        if (isStandardEntry(action, "Cu&t")) takeOver(menu, action, &TextBox::cutSelection);
-        if (isStandardEntry(action, "&Paste")) takeOver(menu, action, &TextBox::pasteClipboard);
-        if (isStandardEntry(action, "Delete")) takeOver(menu, action, &TextBox::deleteSelection);
+bool TextBox::handleEditKey(QKeyEvent* event) {
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    if (event->matches(QKeySequence::Undo)) {
+        undo();
+    } else if (event->matches(QKeySequence::Redo) || event->keyCombination() == (Qt::ControlModifier | Qt::Key_Y)) {
+        redo();
+    } else if (event->matches(QKeySequence::SelectAll)) {
+        selectAll();
+        offerSelection();
+    } else if (event->matches(QKeySequence::Copy)) {
+        copy();
+    } else if (event->matches(QKeySequence::Cut)) {
+        cut();
+    } else if (event->matches(QKeySequence::Paste)) {
+        paste();
+    } else if (event->matches(QKeySequence::DeleteStartOfWord)) {
+        changed(buffer_.remove(Step::PreviousWord), true);
+    } else if (event->matches(QKeySequence::DeleteEndOfWord)) {
+        changed(buffer_.remove(Step::NextWord), true);
+    } else if (event->matches(QKeySequence::DeleteEndOfLine)) {
+        setSelection(cursorPosition(), buffer_.length() - cursorPosition());
+        cut();
+    } else if (event->matches(QKeySequence::DeleteCompleteLine)) {
+        selectAll();
+        cut();
+    } else if (event->key() == Qt::Key_Backspace && !control) {
+        changed(buffer_.remove(Step::PreviousCharacter), true);
+    } else if (event->key() == Qt::Key_Delete && !control) {
+        del();
+    } else {
+        return false;
     }
-    menu->popup(event->globalPos());
-}
-
-void TextBox::takeOver(QMenu* menu, QAction* standard, void (TextBox::*edit)()) {
-    auto* own = new QAction(standard->icon(), standard->text(), menu);
-    own->setEnabled(standard->isEnabled());
-    connect(own, &QAction::triggered, this, edit);
-    menu->insertAction(standard, own);
-    menu->removeAction(standard);
-}
-
-bool TextBox::replaceIfLarge(int start, int end, const QString& inserted) {
-    if (end - start + inserted.size() <= largeEdit) return false;
-    QString edited = text();
-    edited.replace(start, end - start, inserted);
-    setText(edited);  // a new text starts a fresh undo history
-    setCursorPosition(start + static_cast<int>(inserted.size()));
-    setModified(true);
-    recorded_ = 0;
-    emit textEdited(edited);
     return true;
 }
 
-bool TextBox::removeSelectionIfLarge() {
-    return hasSelectedText() && replaceIfLarge(selectionStart(), selectionEnd(), QString());
+bool TextBox::handleMoveKey(QKeyEvent* event) {
+    for (const MoveKey& move : moveKeys) {
+        if (!event->matches(move.key)) continue;
+        buffer_.move(move.step, move.mark);
+        changed(std::nullopt, false);
+        if (move.mark) offerSelection();
+        return true;
+    }
+    return false;
 }
 
-void TextBox::pasteClipboard() {
-    const QString pasted = QGuiApplication::clipboard()->text();
-    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
-    const int end = hasSelectedText() ? selectionEnd() : start;
-    if (!replaceIfLarge(start, end, pasted)) paste();
+void TextBox::inputMethodEvent(QInputMethodEvent* event) {
+    if (event->replacementLength() > 0) {
+        buffer_.setSelection(buffer_.cursor() + event->replacementStart(), event->replacementLength());
+    }
+    if (!event->commitString().isEmpty() || buffer_.hasSelection()) {
+        changed(buffer_.type(event->commitString()), true);
+    }
+    event->accept();
 }
 
-void TextBox::cutSelection() {
-    if (selectionLength() <= largeEdit) return cut();
-    copy();
-    removeSelectionIfLarge();
+QVariant TextBox::inputMethodQuery(Qt::InputMethodQuery query) const {
+    const int start = sliceStart(text(), buffer_.cursor() - surroundingCharacters);
+    const int end = sliceEnd(text(), buffer_.cursor() + surroundingCharacters);
+    switch (query) {
+    case Qt::ImEnabled: return true;
+    case Qt::ImCursorRectangle: return cursorRect();
+    case Qt::ImFont: return font();
+    case Qt::ImCursorPosition: return buffer_.cursor() - start;
+    case Qt::ImAnchorPosition: return std::clamp(buffer_.anchor(), start, end) - start;
+    case Qt::ImSurroundingText: return text().mid(start, end - start);
+    case Qt::ImCurrentSelection: return selectedText();
+    default: return QWidget::inputMethodQuery(query);
+    }
 }
 
-void TextBox::deleteSelection() {
-    if (!removeSelectionIfLarge()) del();
+void TextBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton && event->button() != Qt::MiddleButton) return event->ignore();
+    const QPoint point = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && tripleClick_.isActive()
+        && (point - tripleClickPoint_).manhattanLength() < QApplication::startDragDistance()) {
+        selectAll();
+        offerSelection();
+        return;
+    }
+    const bool mark = event->button() == Qt::LeftButton && (event->modifiers() & Qt::ShiftModifier);
+    buffer_.moveCursor(positionAt(point), mark);
+    changed(std::nullopt, false);
 }
 
-// Undo, redo and every change of the text count: the history only grows.
-void TextBox::countEdit(const QString& newText) {
-    recorded_ += std::max<qsizetype>(1, std::abs(newText.size() - length_));
-    length_ = newText.size();
-    // Later, once QLineEdit has finished the edit under way.
-    if (recorded_ > historyLimit) QMetaObject::invokeMethod(this, &TextBox::limitHistory, Qt::QueuedConnection);
+void TextBox::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton)) return;
+    buffer_.moveCursor(positionAt(event->position().toPoint()), true);
+    changed(std::nullopt, false);
 }
 
-void TextBox::limitHistory() {
-    if (recorded_ <= historyLimit) return;
-    const int cursor = cursorPosition();
-    const int anchor = !hasSelectedText() ? cursor : cursor == selectionStart() ? selectionEnd() : selectionStart();
-    const bool modified = isModified();
-    setText(text());  // even the same text starts a fresh undo history
-    if (anchor == cursor)
-        setCursorPosition(cursor);
+void TextBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) return offerSelection();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()
+        && rect().contains(event->position().toPoint())) {
+        insert(clipboard->text(QClipboard::Selection));
+    }
+}
+
+void TextBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    tripleClickPoint_ = event->position().toPoint();
+    tripleClick_.start(QApplication::doubleClickInterval(), this);
+    buffer_.selectWordAt(positionAt(tripleClickPoint_));
+    changed(std::nullopt, false);
+    offerSelection();
+}
+
+// Text dragged from elsewhere goes where it is dropped.
+void TextBox::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasText()) event->acceptProposedAction();
+}
+
+void TextBox::dragMoveEvent(QDragMoveEvent* event) {
+    if (!event->mimeData()->hasText()) return event->ignore();
+    setCursorPosition(positionAt(event->position().toPoint()));
+    event->acceptProposedAction();
+}
+
+void TextBox::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()->hasText()) return event->ignore();
+    setCursorPosition(positionAt(event->position().toPoint()));
+    insert(event->mimeData()->text());
+    event->acceptProposedAction();
+}
+
+// The menu of a line edit, in Qt's own words, which are translated wherever Qt is.
+void TextBox::contextMenuEvent(QContextMenuEvent* event) {
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const auto entry = [this, menu](const char* caption, QKeySequence::StandardKey key, const char* name, bool enabled,
+                                    auto slot) {
+        QString text = QCoreApplication::translate("QLineEdit", caption);
+        if (key != QKeySequence::UnknownKey && QGuiApplication::styleHints()->showShortcutsInContextMenus())
+            text += '\t' + QKeySequence(key).toString(QKeySequence::NativeText);
+        QAction* action = menu->addAction(QIcon::fromTheme(name), text, this, slot);
+        action->setObjectName(name);
+        action->setEnabled(enabled);
+    };
+    const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
+    const bool selected = hasSelectedText();
+    entry("&Undo", QKeySequence::Undo, "edit-undo", isUndoAvailable(), &TextBox::undo);
+    entry("&Redo", QKeySequence::Redo, "edit-redo", isRedoAvailable(), &TextBox::redo);
+    menu->addSeparator();
+    entry("Cu&t", QKeySequence::Cut, "edit-cut", selected, &TextBox::cut);
+    entry("&Copy", QKeySequence::Copy, "edit-copy", selected, &TextBox::copy);
+    entry("&Paste", QKeySequence::Paste, "edit-paste", clipboard != nullptr && clipboard->hasText(), &TextBox::paste);
+    entry("Delete", QKeySequence::UnknownKey, "edit-delete", selected, &TextBox::del);
+    menu->addSeparator();
+    entry("Select All", QKeySequence::SelectAll, "select-all", selectionLength() < buffer_.length(),
+          &TextBox::selectAll);
+    menu->popup(event->globalPos());
+}
+
+void TextBox::focusInEvent(QFocusEvent* event) {
+    const Qt::FocusReason reason = event->reason();
+    const bool byKey =
+        reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    if (byKey && !hasSelectedText()) buffer_.selectAll();
+    changed(std::nullopt, false);
+    QWidget::focusInEvent(event);
+}
+
+void TextBox::focusOutEvent(QFocusEvent* event) {
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        buffer_.moveCursor(buffer_.cursor(), false);
+    changed(std::nullopt, false);
+    QWidget::focusOutEvent(event);
+}
+
+void TextBox::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == blink_.timerId()) {
+        cursorShown_ = !cursorShown_;
+        update(cursorRect());
+    } else if (event->timerId() == tripleClick_.timerId()) {
+        tripleClick_.stop();
+    }
+}
+
+void TextBox::resizeEvent(QResizeEvent* /*event*/) { scrollToCursor(); }
+
+void TextBox::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) scrollToCursor();
+    QWidget::changeEvent(event);
+}
+
+void TextBox::restartBlinking() {
+    const int flashTime = QApplication::cursorFlashTime();
+    cursorShown_ = hasFocus();
+    if (cursorShown_ && flashTime >= 2)
+        blink_.start(flashTime / 2, this);
     else
-        setSelection(anchor, cursor - anchor);
-    setModified(modified);
-    recorded_ = 0;
+        blink_.stop();
+}
+
+void TextBox::initStyleOption(QStyleOptionFrame* option) const {
+    option->initFrom(this);
+    option->rect = contentsRect();
+    option->lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, option, this);
+    option->midLineWidth = 0;
+    option->state |= QStyle::State_Sunken;
+    option->features = QStyleOptionFrame::None;
+}
+
+QRect TextBox::contentRect() const {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+}
+
+QRect TextBox::lineRect() const {
+    const QRect contents = contentRect();
+    const int height = fontMetrics().height();
+    const int top = contents.y() + (contents.height() - height + 1) / 2;
+    return {contents.x() + horizontalMargin, top, contents.width() - 2 * horizontalMargin, height};
+}
+
+int TextBox::reach() const { return std::max(0, lineRect().width()) + spareCharacters; }
+
+// What the box shows: the characters from the first one at the left edge to past the right edge.
+TextSlice TextBox::visibleSlice() const { return slice(scrollStart_, sliceEnd(text(), scrollStart_ + reach())); }
+
+TextSlice TextBox::slice(int start, int end) const { return TextSlice(text(), start, end, font(), rightToLeft()); }
+
+// Text that begins in a right-to-left script reads from the right edge, as in a line edit; only
+// its start is looked at.
+bool TextBox::rightToLeft() const { return QStringView(text()).left(directionCharacters).isRightToLeft(); }
+
+// Where on screen a visible advance lies, and back.
+qreal TextBox::screenX(qreal advance) const {
+    const QRect line = lineRect();
+    return rightToLeft() ? line.x() + line.width() + scrollOffset_ - advance : line.x() - scrollOffset_ + advance;
+}
+
+qreal TextBox::advanceAt(qreal x) const {
+    const QRect line = lineRect();
+    return rightToLeft() ? line.x() + line.width() + scrollOffset_ - x : x - line.x() + scrollOffset_;
+}
+
+void TextBox::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+
+    painter.setClipRect(contentRect());
+    const QRect line = lineRect();
+    TextSlice slice = visibleSlice();
+    const QPointF origin(screenX(0) - slice.startX(), line.y() - (slice.ascent() - fontMetrics().ascent()));
+    QList<QTextLayout::FormatRange> selections;
+    const int selectionStart = std::max(buffer_.selectionStart(), slice.start());
+    const int selectionEnd = std::min(buffer_.selectionEnd(), slice.end());
+    if (selectionStart < selectionEnd) {
+        QTextLayout::FormatRange selection;
+        selection.start = selectionStart - slice.start();
+        selection.length = selectionEnd - selectionStart;
+        selection.format.setBackground(palette().brush(QPalette::Highlight));
+        selection.format.setForeground(palette().brush(QPalette::HighlightedText));
+        selections.append(selection);
+    }
+    painter.setPen(palette().color(QPalette::Text));
+    slice.layout().draw(&painter, origin, selections);
+
+    const bool blinksOverSelection = style()->styleHint(QStyle::SH_BlinkCursorWhenTextSelected, &option, this);
+    const int cursor = buffer_.cursor();
+    if (cursorShown_ && (blinksOverSelection || !hasSelectedText()) && cursor >= slice.start()
+        && cursor <= slice.end()) {
+        slice.layout().drawCursor(&painter, origin, cursor - slice.start(),
+                                  style()->pixelMetric(QStyle::PM_TextCursorWidth, &option, this));
+    }
+}
+
+// A line edit's rule: the cursor stays in sight, at the edge it left by, and no space is left
+// after the end of the text while its start is scrolled away.
+void TextBox::scrollToCursor() {
+    const int cursor = buffer_.cursor();
+    scrollStart_ = sliceStart(text(), scrollStart_);
+    if (cursor <= scrollStart_) {
+        scrollStart_ = sliceStart(text(), cursor);
+        scrollOffset_ = 0;
+    }
+    if (cursor - scrollStart_ > reach()) return scrollToEndAt(cursor, 0);
+    const TextSlice visible = visibleSlice();
+    const int width = lineRect().width();
+    if (visible.advance(cursor) - scrollOffset_ >= width) return scrollToEndAt(cursor, 0);
+    const bool scrolled = scrollStart_ > 0 || scrollOffset_ > 0;
+    if (scrolled && visible.end() == buffer_.length() && visible.advance(visible.end()) + 2 - scrollOffset_ < width) {
+        scrollToEndAt(visible.end(), 2);  // the text and the cursor after it
+    }
+}
+
+// Scrolls so that the line ends `extra` pixels past the position.
+void TextBox::scrollToEndAt(int position, int extra) {
+    const TextSlice before = slice(sliceStart(text(), position - reach()), position);
+    const qreal hidden = before.advance(position) + extra - lineRect().width() + 1;
+    if (hidden <= 0 && before.start() == 0) {
+        scrollStart_ = 0;
+        scrollOffset_ = 0;
+        return;
+    }
+    scrollStart_ = before.atOrBefore(std::max<qreal>(hidden, 0));
+    scrollOffset_ = std::max<qreal>(hidden, 0) - before.advance(scrollStart_);
+}
+
+std::optional<qreal> TextBox::xOf(int position) const {
+    if (position < scrollStart_ || position > scrollStart_ + reach()) return std::nullopt;
+    return screenX(visibleSlice().advance(position));
+}
+
+QRect TextBox::characterRect(int position) const {
+    const std::optional<qreal> left = xOf(position);
+    const std::optional<qreal> right = xOf(position + 1);
+    if (!left || !right || position >= buffer_.length()) return {};
+    const QRect line = lineRect();
+    return QRectF(std::min(*left, *right), line.y(), std::abs(*right - *left), line.height()).toAlignedRect();
+}
+
+QRect TextBox::cursorRect() const {
+    const std::optional<qreal> x = xOf(buffer_.cursor());
+    if (!x) return {};
+    const QRect line = lineRect();
+    return QRect(qRound(*x) - 2, line.y(), 5, line.height());
+}
+
+int TextBox::positionAt(const QPoint& point) const { return visibleSlice().nearest(advanceAt(point.x())); }
+
+QSize TextBox::sizeHint() const {
+    ensurePolished();
+    const QFontMetrics metrics(font());
+    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    const int height = std::max(metrics.height(), std::max(14, iconSize - 2)) + 2 * verticalMargin;
+    const int width = metrics.horizontalAdvance(u'x') * 17 + 2 * horizontalMargin;
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    return style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(width, height), this);
+}
+
+QSize TextBox::minimumSizeHint() const {
+    ensurePolished();
+    const QFontMetrics metrics(font());
+    const int height = metrics.height() + std::max(2 * verticalMargin, metrics.leading());
+    const int width = metrics.maxWidth() + 2 * horizontalMargin;
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    return style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(width, height), this);
 }
 
 }  // namespace orvanta

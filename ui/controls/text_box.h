@@ -1,43 +1,109 @@
 #pragma once
 
-#include <QLineEdit>
+#include "edit_buffer.h"
 
-class QMenu;
+#include <QBasicTimer>
+#include <QWidget>
+
+class QStyleOptionFrame;
 
 namespace orvanta {
 
-// A single-line text box without a length limit whose undo history stays small. QLineEdit records
-// 20 bytes of undo for every character added or removed and never gives that memory back, so
-// pasting a megabyte and clearing it again would keep 40 MB. Here an edit of more than largeEdit
-// characters (a paste, or removing or typing over a selection) replaces the text as a whole and
-// starts a fresh history; the history is also started afresh once it has recorded historyLimit
-// characters. Ordinary typing keeps its undo.
-class TextBox : public QLineEdit {
+class TextSlice;
+
+// A single-line text box without a length limit, used by keyboard and mouse as a line edit is.
+// It lays out only the few characters around what it shows, so painting, the blinking cursor,
+// focus changes, cursor movement and clicks cost the same for a pasted megabyte as for a number;
+// only edits touch the whole text, once. The editing itself is EditBuffer's.
+class TextBox : public QWidget {
     Q_OBJECT
 
 public:
     explicit TextBox(QWidget* parent);
 
-    static constexpr int largeEdit = 4096;
-    static constexpr int historyLimit = 65536;
+    const QString& text() const { return buffer_.text(); }
+    void setText(const QString& text);
+    int cursorPosition() const { return buffer_.cursor(); }
+    void setCursorPosition(int position);
+    bool hasSelectedText() const { return buffer_.hasSelection(); }
+    QString selectedText() const { return buffer_.selectedText(); }
+    int selectionStart() const { return hasSelectedText() ? buffer_.selectionStart() : -1; }
+    int selectionLength() const { return buffer_.selectionEnd() - buffer_.selectionStart(); }
+    void setSelection(int start, int length);
+    void selectAll();
+    void deselect();
+    bool isUndoAvailable() const { return buffer_.isUndoAvailable(); }
+    bool isRedoAvailable() const { return buffer_.isRedoAvailable(); }
+
+    // Where a position of the text is drawn, or an empty rectangle when it is scrolled out of sight.
+    QRect characterRect(int position) const;
+    int positionAt(const QPoint& point) const;
+    QRect cursorRect() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+public slots:
+    void undo();
+    void redo();
+    void cut();
+    void copy() const;
+    void paste();
+    void del();
+    void insert(const QString& text);
+
+signals:
+    void textChanged(const QString& text);
+    void textEdited(const QString& text);
+    void returnPressed();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    bool replaceIfLarge(int start, int end, const QString& inserted);
-    bool removeSelectionIfLarge();
-    void pasteClipboard();
-    void cutSelection();
-    void deleteSelection();
-    void takeOver(QMenu* menu, QAction* standard, void (TextBox::*edit)());
-    void countEdit(const QString& newText);
-    void limitHistory();
+    bool handleEditKey(QKeyEvent* event);
+    bool handleMoveKey(QKeyEvent* event);
+    void changed(const std::optional<EditBuffer::Change>& change, bool byUser);
+    void offerSelection() const;
+    void initStyleOption(QStyleOptionFrame* option) const;
+    QRect contentRect() const;
+    QRect lineRect() const;
+    int reach() const;
+    TextSlice visibleSlice() const;
+    TextSlice slice(int start, int end) const;
+    bool rightToLeft() const;
+    qreal screenX(qreal advance) const;
+    qreal advanceAt(qreal x) const;
+    std::optional<qreal> xOf(int position) const;
+    void scrollToCursor();
+    void scrollToEndAt(int position, int extra);
+    void restartBlinking();
 
-    qsizetype length_ = 0;
-    qsizetype recorded_ = 0;  // characters added or removed since the history was last started afresh
+    EditBuffer buffer_;
+    int shownCursor_ = 0;  // where screen readers were last told the cursor and anchor are
+    int shownAnchor_ = 0;
+    int scrollStart_ = 0;     // the first character at the line's leading edge (the left one, unless right to left)
+    qreal scrollOffset_ = 0;  // how far that character is pushed out past that edge
+    bool cursorShown_ = false;
+    QBasicTimer blink_;
+    QBasicTimer tripleClick_;
+    QPoint tripleClickPoint_;
 };
 
 }  // namespace orvanta

@@ -18,7 +18,6 @@
 #include "validation.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace orvanta {
@@ -26,7 +25,7 @@ namespace orvanta {
 namespace {
 
 // A text box is spoken by the caption of the label above it.
-QLineEdit* textBox(QWidget* frame, const char* name, const QString& spokenName, int left, int width) {
+TextBox* textBox(QWidget* frame, const char* name, const QString& spokenName, int left, int width) {
     auto* box = designed(new TextBox(frame), name, left, 480, width, 285);
     box->setAccessibleName(spokenName);
     return box;

@@ -7,12 +7,12 @@
 
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace orvanta {
 
 class RuleLine;
+class TextBox;
 
 // The entry window: the amount, rate and terms of a loan, the directions, and "Next >" to the
 // schedule. It is never unloaded while the program runs, so the entries outlive every trip to
@@ -34,9 +34,9 @@ public:
     // Controls, in the order they were designed.
     QPushButton* cmdCredits;
     QGroupBox* fraData;
-    QLineEdit* txtAmount;
-    QLineEdit* txtTerms;
-    QLineEdit* txtRate;
+    TextBox* txtAmount;
+    TextBox* txtTerms;
+    TextBox* txtRate;
     QLabel* lblDir;
     QLabel* lblAmount;
     QLabel* lblRate;

@@ -1,0 +1,204 @@
+#include "edit_buffer.h"
+
+#include <QTextBoundaryFinder>
+
+namespace orvanta {
+
+namespace {
+
+// A grapheme boundary lies within this many characters of any position in ordinary text.
+constexpr int neighbourhood = 64;
+
+// Punctuation and symbols end a word, as spaces do, but a word move stops after them.
+bool separatesWords(QChar c) { return c.isPunct() || c.isSymbol(); }
+
+int nextGrapheme(const QString& text, int position) {
+    const int end = std::min(static_cast<int>(text.size()), position + neighbourhood);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text.constData() + position, end - position);
+    const qsizetype next = finder.toNextBoundary();
+    return next < 0 ? end : position + static_cast<int>(next);
+}
+
+int previousGrapheme(const QString& text, int position) {
+    const int start = std::max(0, position - neighbourhood);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text.constData() + start, position - start);
+    finder.toEnd();
+    const qsizetype previous = finder.toPreviousBoundary();
+    return previous < 0 ? start : start + static_cast<int>(previous);
+}
+
+// Backspace takes one code point, so that an accent typed after its letter goes alone.
+int previousCodePoint(const QString& text, int position) {
+    if (position >= 2 && text[position - 1].isLowSurrogate() && text[position - 2].isHighSurrogate())
+        return position - 2;
+    return std::max(0, position - 1);
+}
+
+}  // namespace
+
+void EditBuffer::setText(const QString& text) {
+    text_ = text;
+    cursor_ = anchor_ = length();
+    history_.clear();
+    done_ = 0;
+    historySize_ = 0;
+    mergeable_ = false;
+}
+
+void EditBuffer::moveCursor(int position, bool mark) {
+    cursor_ = std::clamp(position, 0, length());
+    if (!mark) anchor_ = cursor_;
+    mergeable_ = false;
+}
+
+void EditBuffer::move(Step step, bool mark) {
+    // An arrow without Shift leaves a selection at its own end.
+    if (!mark && hasSelection() && step == Step::PreviousCharacter) return moveCursor(selectionStart(), false);
+    if (!mark && hasSelection() && step == Step::NextCharacter) return moveCursor(selectionEnd(), false);
+    moveCursor(target(cursor_, step), mark);
+}
+
+void EditBuffer::setSelection(int start, int length) {
+    moveCursor(start, false);
+    moveCursor(start + length, true);
+}
+
+void EditBuffer::selectWordAt(int position) {
+    const int start = target(std::min(position + 1, length()), Step::PreviousWord);
+    int end = target(start, Step::NextWord);
+    while (end > position && text_[end - 1].isSpace()) --end;
+    moveCursor(start, false);
+    moveCursor(end, true);
+}
+
+int EditBuffer::target(int position, Step step) const {
+    const auto separator = [this](int i) { return separatesWords(text_[i]); };
+    const auto space = [this](int i) { return text_[i].isSpace(); };
+    const int end = length();
+    switch (step) {
+    case Step::PreviousCharacter: return position > 0 ? previousGrapheme(text_, position) : 0;
+    case Step::NextCharacter: return position < end ? nextGrapheme(text_, position) : end;
+    case Step::PreviousWord:
+        while (position > 0 && space(position - 1)) --position;
+        if (position > 0 && separator(position - 1)) {
+            while (position > 0 && separator(position - 1)) --position;
+        } else {
+            while (position > 0 && !space(position - 1) && !separator(position - 1)) --position;
+        }
+        return position;
+    case Step::NextWord:
+        if (position < end && separator(position)) {
+            while (position < end && separator(position)) ++position;
+        } else {
+            while (position < end && !space(position) && !separator(position)) ++position;
+        }
+        while (position < end && space(position)) ++position;
+        return position;
+    case Step::Start: return 0;
+    case Step::End: return end;
+    }
+    return position;
+}
+
+std::optional<EditBuffer::Change> EditBuffer::insert(const QString& text) {
+    return replace(selectionStart(), selectionEnd(), text, Kind::Other);
+}
+
+std::optional<EditBuffer::Change> EditBuffer::type(const QString& text) {
+    return replace(selectionStart(), selectionEnd(), text, Kind::Typing);
+}
+
+std::optional<EditBuffer::Change> EditBuffer::remove(Step step) {
+    if (hasSelection()) return removeSelection();
+    if (step == Step::PreviousCharacter) return replace(previousCodePoint(text_, cursor_), cursor_, {}, Kind::Erasing);
+    const int to = target(cursor_, step);
+    return replace(std::min(cursor_, to), std::max(cursor_, to), {},
+                   step == Step::NextCharacter ? Kind::Erasing : Kind::Other);
+}
+
+std::optional<EditBuffer::Change> EditBuffer::removeSelection() {
+    return replace(selectionStart(), selectionEnd(), {}, Kind::Other);
+}
+
+std::optional<EditBuffer::Change> EditBuffer::undo() {
+    if (!isUndoAvailable()) return std::nullopt;
+    const Record& step = history_[--done_];
+    Change change = apply(step.change.position, static_cast<int>(step.change.inserted.size()), step.change.removed);
+    cursor_ = step.cursorBefore;
+    anchor_ = step.anchorBefore;
+    mergeable_ = false;
+    return change;
+}
+
+std::optional<EditBuffer::Change> EditBuffer::redo() {
+    if (!isRedoAvailable()) return std::nullopt;
+    const Record& step = history_[done_++];
+    Change change = apply(step.change.position, static_cast<int>(step.change.removed.size()), step.change.inserted);
+    cursor_ = anchor_ = change.position + static_cast<int>(change.inserted.size());
+    mergeable_ = false;
+    return change;
+}
+
+std::optional<EditBuffer::Change> EditBuffer::replace(int start, int end, const QString& inserted, Kind kind) {
+    if (start == end && inserted.isEmpty()) return std::nullopt;
+    const int cursorBefore = cursor_;
+    const int anchorBefore = anchor_;
+    Change change = apply(start, end - start, inserted);
+    cursor_ = anchor_ = start + static_cast<int>(inserted.size());
+    if (!merge(change, kind)) record({change, cursorBefore, anchorBefore, kind});
+    mergeable_ = kind != Kind::Other;
+    return change;
+}
+
+EditBuffer::Change EditBuffer::apply(int position, int removedLength, const QString& inserted) {
+    Change change{position, text_.mid(position, removedLength), inserted};
+    text_.replace(position, removedLength, inserted);
+    return change;
+}
+
+// Typing goes on where the last typed text ended; erasing takes the next character on either side.
+bool EditBuffer::merge(const Change& change, Kind kind) {
+    if (!mergeable_ || kind == Kind::Other || done_ == 0 || done_ != history_.size()) return false;
+    Change& last = history_.back().change;
+    if (history_.back().kind != kind || cost(last) + cost(change) - 2 * stepCost > largeEdit) return false;
+    if (kind == Kind::Typing) {
+        if (!change.removed.isEmpty() || change.position != last.position + last.inserted.size()) return false;
+        last.inserted += change.inserted;
+    } else if (change.position + change.removed.size() == last.position) {
+        last.removed.prepend(change.removed);
+        last.position = change.position;
+    } else if (change.position == last.position) {
+        last.removed += change.removed;
+    } else {
+        return false;
+    }
+    historySize_ += cost(change) - stepCost;
+    forgetOldest();
+    return true;
+}
+
+void EditBuffer::record(Record step) {
+    for (std::size_t i = done_; i < history_.size(); ++i) historySize_ -= cost(history_[i].change);
+    history_.resize(done_);
+    if (cost(step.change) - stepCost > largeEdit) {
+        history_.clear();
+        done_ = 0;
+        historySize_ = 0;
+        return;
+    }
+    historySize_ += cost(step.change);
+    history_.push_back(std::move(step));
+    ++done_;
+    forgetOldest();
+}
+
+void EditBuffer::forgetOldest() {
+    std::size_t forgotten = 0;
+    while (historySize_ > historyLimit) historySize_ -= cost(history_[forgotten++].change);
+    history_.erase(history_.begin(), history_.begin() + static_cast<std::ptrdiff_t>(forgotten));
+    done_ -= forgotten;
+}
+
+qsizetype EditBuffer::cost(const Change& change) { return change.removed.size() + change.inserted.size() + stepCost; }
+
+}  // namespace orvanta

@@ -1,0 +1,42 @@
+#include "text_slice.h"
+
+#include <algorithm>
+
+namespace orvanta {
+
+int sliceStart(const QString& text, int position) {
+    position = std::clamp(position, 0, static_cast<int>(text.size()));
+    return position > 0 && position < text.size() && text[position].isLowSurrogate() ? position - 1 : position;
+}
+
+int sliceEnd(const QString& text, int position) {
+    position = std::clamp(position, 0, static_cast<int>(text.size()));
+    return position > 0 && position < text.size() && text[position].isLowSurrogate() ? position + 1 : position;
+}
+
+TextSlice::TextSlice(const QString& text, int start, int end, const QFont& font, bool rightToLeft)
+    : start_(start), end_(end), rightToLeft_(rightToLeft), layout_(text.mid(start, end - start), font) {
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    layout_.setTextOption(option);
+    layout_.beginLayout();
+    line_ = layout_.createLine();
+    layout_.endLayout();
+    startX_ = line_.cursorToX(0);
+}
+
+qreal TextSlice::x(int position) const { return line_.cursorToX(std::clamp(position, start_, end_) - start_); }
+
+int TextSlice::nearest(qreal advance) const {
+    return start_ + line_.xToCursor(rightToLeft_ ? startX_ - advance : startX_ + advance);
+}
+
+int TextSlice::atOrBefore(qreal advance) const {
+    const int position = nearest(advance);
+    if (position > start_ && this->advance(position) > advance)
+        return start_ + layout_.previousCursorPosition(position - start_);
+    return position;
+}
+
+}  // namespace orvanta
