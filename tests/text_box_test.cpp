@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -208,6 +209,27 @@ TEST(TextBoxView, FollowsTheCursorThroughALongText) {
     EXPECT_EQ(box.selectedText(), "00");
     box.setText("");
     EXPECT_TRUE(box.rect().contains(box.cursorRect().center()));
+}
+
+// What an input method is composing shows, underlined, before it is committed into the text.
+TEST(TextBoxInputMethod, ComposingTextShowsUnderlinedAndGoesInOnCommit) {
+    TextBox box(nullptr);
+    box.resize(120, 24);
+    box.show();
+    QTest::keyClicks(&box, "1");
+    const QImage typed = box.grab().toImage();
+    const auto compose = [&box](const QString& composing, const QString& commit) {
+        QInputMethodEvent event(composing, {});
+        event.setCommitString(commit);
+        QApplication::sendEvent(&box, &event);
+        return box.grab().toImage();
+    };
+    const QImage composing = compose("\uFF10\uFF10", "");
+    EXPECT_EQ(box.text(), "1");
+    EXPECT_NE(composing, typed);
+    EXPECT_NE(compose("", "\uFF10\uFF10"), composing);  // committed: no underline
+    EXPECT_EQ(box.text(), "1\uFF10\uFF10");
+    EXPECT_EQ(compose("", ""), box.grab().toImage());
 }
 
 TEST(TextBoxMouse, DoubleClickSelectsAWordAndTextIsDroppedWhereItFalls) {

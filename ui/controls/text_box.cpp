@@ -227,6 +227,13 @@ void TextBox::inputMethodEvent(QInputMethodEvent* event) {
     if (!event->commitString().isEmpty() || buffer_.hasSelection()) {
         changed(buffer_.type(event->commitString()), true);
     }
+    composing_ = event->preeditString();
+    composingCursor_ = static_cast<int>(composing_.size());
+    for (const QInputMethodEvent::Attribute& attribute : event->attributes()) {
+        if (attribute.type == QInputMethodEvent::Cursor)
+            composingCursor_ = std::clamp(attribute.start, 0, static_cast<int>(composing_.size()));
+    }
+    update();
     event->accept();
 }
 
@@ -423,12 +430,22 @@ void TextBox::paintEvent(QPaintEvent* /*event*/) {
 
     painter.setClipRect(contentRect());
     const QRect line = lineRect();
-    TextSlice slice = visibleSlice();
+    const int cursor = buffer_.cursor();
+    TextSlice slice(text(), scrollStart_, sliceEnd(text(), scrollStart_ + reach()), font(), rightToLeft(), cursor,
+                    composing_);
     const QPointF origin(screenX(0) - slice.startX(), line.y() - (slice.ascent() - fontMetrics().ascent()));
     QList<QTextLayout::FormatRange> selections;
+    const bool composing = !composing_.isEmpty() && cursor >= slice.start() && cursor <= slice.end();
+    if (composing) {  // underlined, as input methods expect it
+        QTextLayout::FormatRange underline;
+        underline.start = cursor - slice.start();
+        underline.length = static_cast<int>(composing_.size());
+        underline.format.setFontUnderline(true);
+        selections.append(underline);
+    }
     const int selectionStart = std::max(buffer_.selectionStart(), slice.start());
     const int selectionEnd = std::min(buffer_.selectionEnd(), slice.end());
-    if (selectionStart < selectionEnd) {
+    if (!composing && selectionStart < selectionEnd) {
         QTextLayout::FormatRange selection;
         selection.start = selectionStart - slice.start();
         selection.length = selectionEnd - selectionStart;
@@ -440,10 +457,10 @@ void TextBox::paintEvent(QPaintEvent* /*event*/) {
     slice.layout().draw(&painter, origin, selections);
 
     const bool blinksOverSelection = style()->styleHint(QStyle::SH_BlinkCursorWhenTextSelected, &option, this);
-    const int cursor = buffer_.cursor();
     if (cursorShown_ && (blinksOverSelection || !hasSelectedText()) && cursor >= slice.start()
         && cursor <= slice.end()) {
-        slice.layout().drawCursor(&painter, origin, cursor - slice.start(),
+        const int inComposing = composing ? composingCursor_ : 0;
+        slice.layout().drawCursor(&painter, origin, cursor - slice.start() + inComposing,
                                   style()->pixelMetric(QStyle::PM_TextCursorWidth, &option, this));
     }
 }

@@ -98,8 +98,10 @@ private:
     EditBuffer buffer_;
     int shownCursor_ = 0;  // where screen readers were last told the cursor and anchor are
     int shownAnchor_ = 0;
-    int scrollStart_ = 0;     // the first character at the line's leading edge (the left one, unless right to left)
-    qreal scrollOffset_ = 0;  // how far that character is pushed out past that edge
+    int scrollStart_ = 0;      // the first character at the line's leading edge (the left one, unless right to left)
+    qreal scrollOffset_ = 0;   // how far that character is pushed out past that edge
+    QString composing_;        // an input method's text not yet committed, shown at the cursor
+    int composingCursor_ = 0;  // the cursor within it
     bool cursorShown_ = false;
     QBasicTimer blink_;
     QBasicTimer tripleClick_;

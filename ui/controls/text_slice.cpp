@@ -15,7 +15,13 @@ int sliceEnd(const QString& text, int position) {
 }
 
 TextSlice::TextSlice(const QString& text, int start, int end, const QFont& font, bool rightToLeft)
+    : TextSlice(text, start, end, font, rightToLeft, start, QString()) {}
+
+TextSlice::TextSlice(const QString& text, int start, int end, const QFont& font, bool rightToLeft, int position,
+                     const QString& composing)
     : start_(start), end_(end), rightToLeft_(rightToLeft), layout_(text.mid(start, end - start), font) {
+    if (!composing.isEmpty() && position >= start && position <= end)
+        layout_.setPreeditArea(position - start, composing);
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
     option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);

@@ -15,6 +15,10 @@ int sliceEnd(const QString& text, int position);
 class TextSlice {
 public:
     TextSlice(const QString& text, int start, int end, const QFont& font, bool rightToLeft);
+    // With an input method's composing text shown at `position`; positions after it then lie
+    // that many characters further on in the layout.
+    TextSlice(const QString& text, int start, int end, const QFont& font, bool rightToLeft, int position,
+              const QString& composing);
 
     int start() const { return start_; }
     int end() const { return end_; }
