@@ -159,7 +159,13 @@ INSTANTIATE_TEST_SUITE_P(
                 "abab",
                 ""},
         KeyEdit{
-            "SelectAllThenArrow", "abc", "", {control | Qt::Key_A, Qt::Key_Left, shift | Qt::Key_Right}, "abc", "a"}),
+            "SelectAllThenArrow", "abc", "", {control | Qt::Key_A, Qt::Key_Left, shift | Qt::Key_Right}, "abc", "a"},
+        KeyEdit{"ArrowsAsTheyPointInRightToLeftText",  // Left goes on to the next letter of Hebrew
+                "\u05E9\u05DC\u05D5\u05DD",
+                "",
+                {Qt::Key_Home, shift | Qt::Key_Left, shift | Qt::Key_Left},
+                "\u05E9\u05DC\u05D5\u05DD",
+                "\u05E9\u05DC"}),
     [](const ::testing::TestParamInfo<KeyEdit>& info) { return info.param.name; });
 
 // Enter is told and passed on to the window, and Tab still moves on, selecting the next box.

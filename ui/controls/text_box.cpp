@@ -75,6 +75,19 @@ constexpr std::array moveKeys = {
     MoveKey{QKeySequence::SelectEndOfDocument, Step::End, true},
 };
 
+// In right-to-left text the arrows move the way they point: Left goes on to the next character.
+Step mirrored(Step step) {
+    switch (step) {
+    case Step::PreviousCharacter: return Step::NextCharacter;
+    case Step::NextCharacter: return Step::PreviousCharacter;
+    case Step::PreviousWord: return Step::NextWord;
+    case Step::NextWord: return Step::PreviousWord;
+    case Step::Start:
+    case Step::End: break;
+    }
+    return step;
+}
+
 }  // namespace
 
 TextBox::TextBox(QWidget* parent) : QWidget(parent) {
@@ -212,7 +225,7 @@ bool TextBox::handleEditKey(QKeyEvent* event) {
 bool TextBox::handleMoveKey(QKeyEvent* event) {
     for (const MoveKey& move : moveKeys) {
         if (!event->matches(move.key)) continue;
-        buffer_.move(move.step, move.mark);
+        buffer_.move(rightToLeft() ? mirrored(move.step) : move.step, move.mark);
         changed(std::nullopt, false);
         if (move.mark) offerSelection();
         return true;
