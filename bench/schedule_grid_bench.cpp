@@ -4,13 +4,12 @@
 // Runs on Qt's offscreen platform unless another one is chosen.
 #include <benchmark/benchmark.h>
 
-#include "fonts.h"
 #include "frm_output.h"
 #include "recording_view.h"
 #include "schedule.h"
 #include "schedule_grid.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 
 #include <map>
 #include <string>
@@ -95,16 +94,3 @@ BENCHMARK_CAPTURE(BM_GridFill, rows_362, "30")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_GridFill, rows_32769, "2730.58333333333")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_GridPaint, rows_362, "30")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_GridPaint, rows_32769, "2730.58333333333")->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext&, const QString&) {});  // offscreen warns on every raise()
-    orvanta::useOrvantaFonts();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -3,7 +3,6 @@
 // should not differ. Runs on Qt's offscreen platform unless another one is chosen.
 #include <benchmark/benchmark.h>
 
-#include "fonts.h"
 #include "text_box.h"
 
 #include <QApplication>
@@ -112,16 +111,3 @@ BENCHMARK(BM_CharacterLeftAndRight)->Apply(lengths);
 BENCHMARK(BM_WordLeftAndRight)->Apply(lengths);
 BENCHMARK(BM_HomeAndEnd)->Apply(lengths);
 BENCHMARK(BM_Click)->Apply(lengths);
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext&, const QString&) {});  // offscreen warns on every raise()
-    orvanta::useOrvantaFonts();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
