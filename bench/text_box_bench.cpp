@@ -5,6 +5,7 @@
 
 #include "text_box.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -99,6 +100,20 @@ void BM_Click(benchmark::State& state) {
     }
 }
 
+// What a screen reader asks after each move of the cursor: the character and the word there, here
+// in the middle of the text.
+void BM_ScreenReaderAtCursor(benchmark::State& state) {
+    Window window(static_cast<int>(state.range(0)));
+    window.box->setCursorPosition(static_cast<int>(state.range(0) / 2));
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(window.box)->textInterface();
+    int start = 0;
+    int end = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(text->textAtOffset(-2, QAccessible::CharBoundary, &start, &end));
+        benchmark::DoNotOptimize(text->textAtOffset(-2, QAccessible::WordBoundary, &start, &end));
+    }
+}
+
 void lengths(benchmark::internal::Benchmark* benchmark) {
     benchmark->Arg(10)->Arg(1 << 10)->Arg(10 << 20)->Unit(benchmark::kMicrosecond);
 }
@@ -111,3 +126,4 @@ BENCHMARK(BM_CharacterLeftAndRight)->Apply(lengths);
 BENCHMARK(BM_WordLeftAndRight)->Apply(lengths);
 BENCHMARK(BM_HomeAndEnd)->Apply(lengths);
 BENCHMARK(BM_Click)->Apply(lengths);
+BENCHMARK(BM_ScreenReaderAtCursor)->Apply(lengths);

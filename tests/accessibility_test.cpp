@@ -111,6 +111,21 @@ TEST_F(Accessibility, TextBoxReadsAndEditsThroughTheTextInterfaces) {
     EXPECT_EQ(text->text(0, 2), "20");
     EXPECT_EQ(box->text(QAccessible::Value), "2000");
     EXPECT_EQ(box->text(QAccessible::Name), "Amount");
+
+    // A word is found near the cursor also at the end of a pasted megabyte.
+    amount->setText(QString(1 << 20, '0') + " 6.5 %");
+    amount->setCursorPosition((1 << 20) + 2);
+    int start = 0;
+    int end = 0;
+    EXPECT_EQ(text->textAtOffset(-2, QAccessible::WordBoundary, &start, &end), "6.5");
+    EXPECT_EQ(start, (1 << 20) + 1);
+    EXPECT_EQ(end, (1 << 20) + 4);
+    EXPECT_EQ(text->textAfterOffset((1 << 20) + 2, QAccessible::CharBoundary, &start, &end), "5");
+    EXPECT_EQ(text->textAtOffset(3, QAccessible::LineBoundary, &start, &end).size(), amount->text().size());
+    amount->setText("100000");
+    EXPECT_EQ(text->textAtOffset(-2, QAccessible::WordBoundary, &start, &end), "");  // at the end: none
+    EXPECT_EQ(start, 6);
+    EXPECT_EQ(text->textBeforeOffset(-2, QAccessible::WordBoundary, &start, &end), "100000");
 }
 
 }  // namespace

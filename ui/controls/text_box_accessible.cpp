@@ -1,12 +1,48 @@
 #include "text_box_accessible.h"
 
 #include "text_box.h"
+#include "text_slice.h"
 
 #include <QAccessibleWidget>
 
 namespace orvanta {
 
 namespace {
+
+// Characters either side of an offset among which a screen reader's character, word or sentence
+// is looked for.
+constexpr int neighbourhood = 256;
+
+// A few characters of a box's text, for Qt's own search of a boundary: it reads the whole text it
+// is given, which for a pasted megabyte would be for every move of the cursor.
+class TextNearOffset : public QAccessibleTextInterface {
+public:
+    explicit TextNearOffset(const QString& text) : text_(text) {}
+
+    QString text(int startOffset, int endOffset) const override {
+        return text_.mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(text_.size()); }
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = 0;
+        return {};
+    }
+
+private:
+    QString text_;
+};
+
+using BoundaryQuery = QString (QAccessibleTextInterface::*)(int, QAccessible::TextBoundaryType, int*, int*) const;
 
 class TextBoxAccessible : public QAccessibleWidget,
                           public QAccessibleTextInterface,
@@ -63,6 +99,22 @@ public:
         *endOffset = characterCount();
         return {};
     }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override {
+        return nearOffset(&QAccessibleTextInterface::textBeforeOffset, offset, type, start, end);
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override {
+        // There is no word or sentence at the very end of the text, and Qt's own search for one
+        // there would never end.
+        const bool wordOrSentence = type == QAccessible::WordBoundary || type == QAccessible::SentenceBoundary;
+        if (wordOrSentence && resolved(offset) >= characterCount()) {
+            *start = *end = characterCount();
+            return {};
+        }
+        return nearOffset(&QAccessibleTextInterface::textAtOffset, offset, type, start, end);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* start, int* end) const override {
+        return nearOffset(&QAccessibleTextInterface::textAfterOffset, offset, type, start, end);
+    }
 
     // Editable text
     void deleteText(int startOffset, int endOffset) override { replaceText(startOffset, endOffset, {}); }
@@ -74,6 +126,29 @@ public:
 
 private:
     TextBox* box() const { return static_cast<TextBox*>(widget()); }
+
+    // Qt's ways of asking at the cursor and at the end.
+    int resolved(int offset) const {
+        if (offset == -2) return box()->cursorPosition();
+        if (offset == -1) return characterCount();
+        return offset;
+    }
+
+    // Characters, words and sentences are found near the offset; a line is the whole text.
+    QString nearOffset(BoundaryQuery query, int offset, QAccessible::TextBoundaryType type, int* start,
+                       int* end) const {
+        const QString& text = box()->text();
+        offset = resolved(offset);
+        const bool local = type == QAccessible::CharBoundary || type == QAccessible::WordBoundary
+                           || type == QAccessible::SentenceBoundary;
+        const int from = local ? sliceStart(text, offset - neighbourhood) : 0;
+        const int to = local ? sliceEnd(text, offset + neighbourhood) : static_cast<int>(text.size());
+        const TextNearOffset near(text.mid(from, to - from));
+        const QString found = (near.*query)(offset - from, type, start, end);
+        if (*start >= 0) *start += from;
+        if (*end >= 0) *end += from;
+        return found;
+    }
 };
 
 QAccessibleInterface* textBoxAccessible(const QString& className, QObject* object) {
