@@ -48,7 +48,7 @@ std::string monthRow(int month, float payment, float interest, float principal, 
 std::string termsCaption(std::string_view terms, double months) {
     constexpr std::size_t longestShown = 1024;  // bytes
     std::size_t end = std::min(terms.size(), longestShown);
-    while (end < terms.size() && (static_cast<unsigned char>(terms[end]) & 0xC0) == 0x80) --end;
+    while (end > 0 && end < terms.size() && (static_cast<unsigned char>(terms[end]) & 0xC0) == 0x80) --end;
     return std::string(terms.substr(0, end)) + "(" + doubleToText(months) + " months)";
 }
 
