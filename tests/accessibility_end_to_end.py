@@ -76,6 +76,10 @@ def type_into(box, text):
     contents = box.queryText()
     await_value("%r in %s" % (text, box.name), lambda: contents.getText(0, -1) == text or None)
     expect("cursor in " + box.name, contents.caretOffset, len(text))
+    # What a screen reader asks after each key: the word just typed, and the word at the cursor.
+    expect("word before the cursor in " + box.name,
+           contents.getTextBeforeOffset(len(text), pyatspi.TEXT_BOUNDARY_WORD_START)[0], text)
+    contents.getTextAtOffset(len(text), pyatspi.TEXT_BOUNDARY_WORD_START)  # answered, not hung
 
 
 def expect(what, actual, expected):
