@@ -75,36 +75,9 @@ INSTANTIATE_TEST_SUITE_P(
         LargeEdit{"ControlX", "1" + large, [](TextBox& box) { QTest::keyClick(&box, Qt::Key_X, Qt::ControlModifier); },
                   "", "1" + large},
         LargeEdit{"MenuCut", "1" + large, [](TextBox& box) { chooseFromMenu(box, "Cu&t"); }, "", "1" + large},
-        LargeEdit{"MenuDelete", "1" + large, [](TextBox& box) { chooseFromMenu(box, "Delete"); }, "", large}),
+        LargeEdit{"MenuDelete", "1" + large, [](TextBox& box) { chooseFromMenu(box, "Delete"); }, "", large},
+        LargeEdit{"TypingOverIt", "1" + large, [](TextBox& box) { QTest::keyClicks(&box, "6"); }, "6", large}),
     [](const ::testing::TestParamInfo<LargeEdit>& info) { return info.param.name; });
-
-TEST(TextBoxUndo, OrdinaryTypingIsUndoneAlsoAfterALargeEdit) {
-    TextBox box(nullptr);
-    box.show();
-    QTest::keyClicks(&box, "100000");
-    QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(box.text(), "");
-
-    box.setText(large);
-    box.selectAll();
-    QTest::keyClicks(&box, "65");  // the 6 replaces the large selection: that cannot be undone
-    QTest::keyClick(&box, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(box.text(), "6");  // not the large text back
-}
-
-TEST(TextBoxUndo, HistoryIsStartedAfreshOnceItHoldsTheLimit) {
-    TextBox box(nullptr);
-    box.show();
-    QApplication::clipboard()->setText(QString(EditBuffer::largeEdit, '1'));
-    const int pastes = EditBuffer::historyLimit / EditBuffer::largeEdit + 2;
-    for (int i = 0; i < pastes; ++i) {
-        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
-        QApplication::processEvents();
-    }
-    for (int i = 0; i < pastes && box.isUndoAvailable(); ++i) box.undo();
-    EXPECT_GT(box.text().size(), 0);  // the first pastes are no longer recorded
-    EXPECT_LT(box.text().size(), pastes * EditBuffer::largeEdit);
-}
 
 struct KeyEdit {
     const char* name;

@@ -416,7 +416,10 @@ QRect TextBox::lineRect() const {
 int TextBox::reach() const { return std::max(0, lineRect().width()) + spareCharacters; }
 
 // What the box shows: the characters from the first one at the left edge to past the right edge.
-TextSlice TextBox::visibleSlice() const { return slice(scrollStart_, sliceEnd(text(), scrollStart_ + reach())); }
+TextSlice TextBox::visibleSlice(const QString& composing) const {
+    return TextSlice(text(), scrollStart_, sliceEnd(text(), scrollStart_ + reach()), font(), rightToLeft(),
+                     buffer_.cursor(), composing);
+}
 
 TextSlice TextBox::slice(int start, int end) const { return TextSlice(text(), start, end, font(), rightToLeft()); }
 
@@ -444,8 +447,7 @@ void TextBox::paintEvent(QPaintEvent* /*event*/) {
     painter.setClipRect(contentRect());
     const QRect line = lineRect();
     const int cursor = buffer_.cursor();
-    TextSlice slice(text(), scrollStart_, sliceEnd(text(), scrollStart_ + reach()), font(), rightToLeft(), cursor,
-                    composing_);
+    TextSlice slice = visibleSlice(composing_);
     const QPointF origin(screenX(0) - slice.startX(), line.y() - (slice.ascent() - fontMetrics().ascent()));
     QList<QTextLayout::FormatRange> selections;
     const bool composing = !composing_.isEmpty() && cursor >= slice.start() && cursor <= slice.end();

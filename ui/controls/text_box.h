@@ -85,7 +85,8 @@ private:
     QRect contentRect() const;
     QRect lineRect() const;
     int reach() const;
-    TextSlice visibleSlice() const;
+    // What the box shows, with what an input method is composing where that is drawn.
+    TextSlice visibleSlice(const QString& composing = {}) const;
     TextSlice slice(int start, int end) const;
     bool rightToLeft() const;
     qreal screenX(qreal advance) const;
