@@ -154,7 +154,7 @@ private:
         }
         endSection();
         const bool hasInteger = leading > 0;
-        if (skip(form_.decimalSeparator)) {
+        if (skipDecimalSeparator()) {
             digits_ += '.';
             beginSection(Section::Fraction);
             const bool hasFraction = readDigitRun() > 0;
@@ -162,6 +162,17 @@ private:
             return hasFraction || hasInteger;
         }
         return hasInteger;
+    }
+
+    // Where the locale writes neither separator in ASCII (Arabic, Persian), a full stop typed on a
+    // Latin keyboard can only be the decimal point.
+    bool skipDecimalSeparator() {
+        if (skip(form_.decimalSeparator)) return true;
+        return !isAscii(form_.decimalSeparator) && !isAscii(form_.groupSeparator) && skip(".");
+    }
+
+    static bool isAscii(std::string_view text) {
+        return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     }
 
     bool nextIsGroupedDigits() {

@@ -66,6 +66,10 @@ TEST(TypedForms, ReadAsTheLocaleReadsThemOrRefused) {
         {"ar_EG", "\u0661\u0660\u0660\u066C\u0660\u0660\u0660\u066B\u0665", 100000.5},
         {"ar_EG", "\u061C-\u0661\u066C\u0662\u0663\u0664\u066B\u0665\u0660 \u062C.\u0645.\u200F", -1234.5},
         {"ar_EG", "\u0661,\u0660\u0660\u0660", refused},
+        {"ar_EG", "3.875", 3.875},  // a full stop typed on a Latin keyboard
+        {"ar_EG", "\u0661\u066C\u0660\u0660\u0660.\u0665", 1000.5},
+        {"fa_IR", "18.5", 18.5},
+        {"fr_FR", "3.875", refused},
         {"ar_SA", "\u0661\u0668\u066B\u0665", 18.5},
         {"fa_IR", "\u06F1\u06F8\u066B\u06F5", 18.5},
         {"fa_IR", "\u200E(\u0631\u06CC\u0627\u0644 \u06F1\u066C\u06F2\u06F3\u06F5)", -1235},
