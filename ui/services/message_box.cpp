@@ -1,8 +1,10 @@
 #include "message_box.h"
 
+#include "modal_owner.h"
 #include "program_end.h"
 #include "run_time_error.h"
 
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -25,22 +27,32 @@ QMessageBox::Icon iconOf(MsgBoxStyle style) {
     return QMessageBox::NoIcon;
 }
 
+// Like exec, but only an answer ends the wait: the box may be hidden and shown again meanwhile.
+void awaitAnswer(QMessageBox& box) {
+    QEventLoop wait;
+    QObject::connect(&box, &QDialog::finished, &wait, &QEventLoop::quit);
+    box.show();
+    wait.exec();
+}
+
 MsgBoxAnswer showRealBox(const QString& prompt, MsgBoxStyle style, const QString& title) {
-    QMessageBox box(iconOf(style), title, prompt);
+    // The box belongs to the window that is up: placed over it and kept above it.
+    QMessageBox box(iconOf(style), title, prompt, QMessageBox::NoButton, modalOwner(nullptr));
     box.setWindowModality(Qt::ApplicationModal);
+    keepModalInCharge();
 
     if (style == MsgBoxStyle::YesNoExclamation) {
         QPushButton* yes = box.addButton(QMessageBox::Yes);
         QPushButton* no = box.addButton(QMessageBox::No);
         box.setDefaultButton(yes);
         box.setEscapeButton(no);
-        box.exec();
+        awaitAnswer(box);
         return box.clickedButton() == yes ? MsgBoxAnswer::Yes : MsgBoxAnswer::No;
     }
     QPushButton* ok = box.addButton(QMessageBox::Ok);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
-    box.exec();
+    awaitAnswer(box);
     return MsgBoxAnswer::Ok;
 }
 

@@ -1,6 +1,7 @@
 #include "window.h"
 
 #include "handler.h"
+#include "modal_owner.h"
 #include "twips.h"
 
 #include <QCloseEvent>
@@ -90,6 +91,8 @@ void Window::Show(ShowMode mode) {
     // Modality only takes effect on a window that is shown afresh.
     if (isVisible()) hide();
     setWindowModality(Qt::ApplicationModal);
+    belongToOwner(*this);
+    keepModalInCharge();
     showOnTop();
 
     QPointer<Window> self(this);
@@ -135,7 +138,7 @@ void Window::closeEvent(QCloseEvent* event) {
 void Window::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     // A spontaneous hide is the window system's (the window minimized): it is still up.
-    if (!event->spontaneous()) endModalWait();
+    if (!event->spontaneous() && !isBeingShownAgain(*this)) endModalWait();
 }
 
 }  // namespace orvanta
