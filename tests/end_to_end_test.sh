@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
-# Uses the real program as a person would, on a virtual X display, once without a window manager and
-# once under openbox: dismisses the credits window (kept out of the task bar and pager, and above the
-# entry window), types a loan of 1,000,000 at 6 % for 30 years, presses Enter in Terms, Enter on the
-# focused "< Back" and on the focused "Next >", presses Exit, answers Yes and expects the program to
-# end with status 0. The framed windows must stand centred on the screen, frame included.
-# Exits 77, which ctest counts as skipped, where a tool it needs is missing.
+# Uses the real program as a person would, natively on the platform given: x11 (a virtual X display,
+# once without a window manager and once under openbox) or wayland (mutter nested on a virtual X
+# display, which xdotool drives). Dismisses the credits window with a key, opens it again with
+# "Credits", clicks the entry window beneath it and expects the next key to dismiss it; types a loan
+# of 1,000,000 at 6 % for 30 years, presses Enter in Terms, Enter on the focused "< Back" and on the
+# focused "Next >", copies the schedule, presses Exit, clicks the result window beneath the question,
+# answers Yes with Enter and expects the program to end with status 0. What the keys reached is read
+# back from the clipboard. On X11 the credits window stays out of the task bar and pager and above
+# the entry window, and the framed windows stand centred on the screen, frame included; on Wayland
+# the schedule is still on the clipboard once the program has gone.
+# Exits 77, which ctest counts as skipped, where a tool it needs is missing, except under CI.
 set -uo pipefail
-program=${1:?usage: end_to_end_test.sh path/to/orvanta}
+program=${1:?usage: end_to_end_test.sh path/to/orvanta x11|wayland}
+platform=${2:-x11}
 
 # Without a display the program says so in one line, naming the display, and ends with status 1.
-if [ -z "${ORVANTA_ON_VIRTUAL_DISPLAY:-}" ]; then
+if [ -z "${ORVANTA_ON_VIRTUAL_DISPLAY:-}" ] && [ "$platform" = x11 ]; then
   for display in unset :98765; do
     if [ "$display" = unset ]; then
       said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE -u QT_QPA_PLATFORM timeout 10 "$program" 2>&1 >/dev/null)
@@ -28,31 +34,146 @@ if [ -z "${ORVANTA_ON_VIRTUAL_DISPLAY:-}" ]; then
 fi
 
 if [ -z "${ORVANTA_ON_VIRTUAL_DISPLAY:-}" ]; then
-  for tool in xvfb-run xdotool xprop xwininfo openbox; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed (script/bootstrap installs it)"; exit 77; }
+  tools=(xvfb-run xdotool import convert)
+  case $platform in
+  x11) tools+=(xprop xwininfo openbox xclip) desktops=(bare openbox) ;;
+  wayland) tools+=(mutter dbus-run-session wl-paste) desktops=(mutter) ;;
+  *) echo "unknown platform $platform" >&2; exit 2 ;;
+  esac
+  for tool in "${tools[@]}"; do
+    command -v "$tool" >/dev/null && continue
+    [ "${CI:-}" = true ] && { echo "FAILED: $tool is not installed (script/bootstrap installs it)"; exit 1; }
+    echo "skipped: $tool is not installed (script/bootstrap installs it)"
+    exit 77
   done
-  for desktop in bare openbox; do
-    echo "== $desktop X display"
-    ORVANTA_ON_VIRTUAL_DISPLAY=$desktop timeout 25 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program" || exit 1
+  for desktop in "${desktops[@]}"; do
+    echo "== $platform, $desktop"
+    ORVANTA_ON_VIRTUAL_DISPLAY=$desktop timeout 50 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program" "$platform" ||
+      exit 1
   done
   exit 0
 fi
 source "$(dirname "$0")/../script/lib/program_windows.bash"
 
+work=$(mktemp -d)
+pid=
+compositor=
+finish() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  [ -n "$compositor" ] && kill "$compositor" 2>/dev/null
+  rm -rf "$work"
+}
+trap finish EXIT
 fail() {
   echo "FAILED: $*" >&2
-  kill "$pid" 2>/dev/null
+  # Where to leave a picture of the screen when it fails.
+  [ -n "${ORVANTA_FAILURE_SCREENSHOT:-}" ] && import -window root "$ORVANTA_FAILURE_SCREENSHOT"
   exit 1
 }
 
-if [ "$ORVANTA_ON_VIRTUAL_DISPLAY" = openbox ]; then
+case $ORVANTA_ON_VIRTUAL_DISPLAY in
+openbox)
   openbox --sm-disable >/dev/null 2>&1 &
+  compositor=$!
   deadline=$((SECONDS + 10))
   until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-    [ $SECONDS -lt $deadline ] || { echo "FAILED: openbox did not start" >&2; exit 1; }
+    [ $SECONDS -lt $deadline ] || fail "openbox did not start"
     sleep 0.1
   done
-fi
+  ;;
+mutter)
+  export XDG_RUNTIME_DIR=$work/runtime WAYLAND_DISPLAY=orvanta-end-to-end
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  MUTTER_DEBUG_DUMMY_MODE_SPECS=1024x768 dbus-run-session -- \
+    mutter --nested --wayland --no-x11 --wayland-display="$WAYLAND_DISPLAY" >"$work/mutter.log" 2>&1 &
+  compositor=$!
+  deadline=$((SECONDS + 15))
+  until [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]; do
+    [ $SECONDS -lt $deadline ] || fail "mutter did not start: $(cat "$work/mutter.log")"
+    sleep 0.1
+  done
+  sleep 1  # its first frame
+  ;;
+esac
+
+# What the keys reached is read back from the clipboard.
+clipboard() {
+  if [ "$platform" = wayland ]; then timeout 5 wl-paste -n 2>/dev/null; else timeout 5 xclip -selection clipboard -o 2>/dev/null; fi
+}
+keys() { xdotool key --delay 40 "$@"; }
+# Without a window manager nobody gives a window the keyboard: the test does, as one would.
+focus_on_bare_x() {
+  [ "$ORVANTA_ON_VIRTUAL_DISPLAY" = bare ] || return 0
+  local window
+  window=$(await_window "$1") || fail "$1 is not shown"
+  xdotool windowfocus --sync "$window"
+}
+
+screenshot() { import -window root "$work/$1.ppm"; }
+# Prints "x y width height" of what differs between two screenshots; a compositor may dither its
+# background afresh with each frame, by a few levels.
+changed_area() {
+  convert "$work/$1.ppm" "$work/$2.ppm" -compose difference -composite -threshold 5% -trim \
+    -format '%X %Y %w %h' info: | tr -d +
+}
+# Clicks a point of the window that the first screenshot shows alone, where the second one, taken
+# with a modal window over it, shows it unchanged: a click on the window beneath the modal one,
+# inside its frame, on the window itself.
+click_window_beneath() {
+  local x y width height point px py
+  read -r x y width height < <(changed_area desktop "$1")
+  for point in "10 $((height / 2))" "$((width - 11)) $((height / 2))" "10 $((height - 11))" "$((width - 11)) $((height - 11))"; do
+    read -r px py <<<"$point"
+    px=$((x + px)) py=$((y + py))
+    # Nothing within 4 pixels of the point changed when the modal window came up.
+    if [ "$(convert "$work/$1.ppm" "$work/$2.ppm" -compose difference -composite -crop "9x9+$((px - 4))+$((py - 4))" \
+      -format '%[fx:maxima < 0.05]' info:)" = 1 ]; then
+      xdotool mousemove "$px" "$py" click 1
+      return 0
+    fi
+  done
+  echo "the modal window covers its window: $(changed_area "$1" "$2")" >&2
+  return 1
+}
+# Whether two screenshots differ by more than a blinking text cursor.
+differ() {
+  [ "$(convert "$work/$1.ppm" "$work/$2.ppm" -compose difference -composite -threshold 5% -colorspace gray \
+    -format '%[fx:mean*w*h > 64]' info:)" = 1 ]
+}
+# Waits until the screen stops changing, at most 5 seconds, and keeps the last screenshot. The
+# pointer waits in the corner, out of the windows' way.
+await_still() {
+  local deadline=$((SECONDS + 5))
+  xdotool mousemove 1023 767
+  screenshot "$1"
+  while [ $SECONDS -lt $deadline ]; do
+    sleep 0.3
+    screenshot "$1.next"
+    differ "$1" "$1.next" || return 0
+    mv "$work/$1.next.ppm" "$work/$1.ppm"
+  done
+}
+# Waits at most 5 seconds until the screen differs from the given screenshot, then until it is still.
+await_change() {
+  local deadline=$((SECONDS + 5))
+  while [ $SECONDS -lt $deadline ]; do
+    screenshot "$2"
+    differ "$1" "$2" && break
+    sleep 0.2
+  done
+  await_still "$2"
+}
+# Copies the selection (Ctrl+A, Ctrl+C) until the clipboard's first line is the given text, at most
+# 10 seconds: the window that should have the keyboard may still be on its way.
+await_copied() {
+  local deadline=$((SECONDS + 10))
+  while [ $SECONDS -lt $deadline ]; do
+    keys ctrl+a ctrl+c
+    [ "$(clipboard | head -n 1)" = "$1" ] && return 0
+    sleep 0.3
+  done
+  return 1
+}
 
 # Prints the gaps between the window's frame and the screen edges: left, right, top, bottom.
 frame_gaps() {
@@ -79,57 +200,105 @@ await_centred() {
   return 1
 }
 
-QT_QPA_PLATFORM=xcb "$program" &
+# X11 only: the credits window is over the entry window, out of the task bar and pager; the
+# windows are centred.
+check_credits_window_x11() {
+  [ "$platform" = x11 ] || return 0
+  local splash entry states stacking above
+  splash=$(await_window frmSplash) || fail "the credits window did not appear"
+  entry=$(await_window frmMain) || fail "the entry window is not visible beneath the credits window"
+  states=$(xprop -id "$splash" _NET_WM_STATE)
+  for state in _NET_WM_STATE_SKIP_TASKBAR _NET_WM_STATE_SKIP_PAGER; do
+    [[ $states == *$state* ]] || fail "the credits window lacks $state: $states"
+  done
+  xprop -id "$splash" WM_TRANSIENT_FOR | grep -q "$(printf '0x%x' "$entry")" ||
+    fail "the credits window is not transient for the entry window: $(xprop -id "$splash" WM_TRANSIENT_FOR)"
+  if [ "$ORVANTA_ON_VIRTUAL_DISPLAY" = openbox ]; then
+    stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed -n 's/.*# //p' | tr -d ,)
+    stacking=" $(printf '%s ' $stacking)"
+    above=${stacking#* $(printf '0x%x' "$entry") }
+    [[ " $above" == *" $(printf '0x%x' "$splash") "* ]] || fail "the credits window is not above the entry window"
+  fi
+  echo "credits window over the entry window and transient for it, out of the task bar and pager"
+}
+check_centred_x11() {
+  [ "$platform" = x11 ] || return 0
+  local window
+  window=$(await_window "$1") || fail "$1 is not shown"
+  await_centred "$window" || fail "$1 is not centred"
+}
+
+await_still desktop
+if [ "$platform" = wayland ]; then
+  QT_QPA_PLATFORM=wayland "$program" 2>"$work/program.log" &
+else
+  QT_QPA_PLATFORM=xcb "$program" 2>"$work/program.log" &
+fi
 pid=$!
 
-timeout 10 xdotool search --sync --onlyvisible --pid "$pid" --name '^Orvanta$' >/dev/null ||
-  fail "no window titled Orvanta appeared"
-splash=$(await_window frmSplash) || fail "the credits window did not appear"
-entry=$(await_window frmMain) || fail "the entry window is not visible beneath the credits window"
-states=$(xprop -id "$splash" _NET_WM_STATE)
-for state in _NET_WM_STATE_SKIP_TASKBAR _NET_WM_STATE_SKIP_PAGER; do
-  [[ $states == *$state* ]] || fail "the credits window lacks $state: $states"
-done
-if [ "$ORVANTA_ON_VIRTUAL_DISPLAY" = openbox ]; then
-  stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed -n 's/.*# //p' | tr -d ,)
-  stacking=" $(printf '%s ' $stacking)"
-  above=${stacking#* $(printf '0x%x' "$entry") }
-  [[ " $above" == *" $(printf '0x%x' "$splash") "* ]] || fail "the credits window is not above the entry window"
-fi
-echo "credits window over the entry window, out of the task bar and pager"
+# The start-up credits window takes the keyboard; a key dismisses it, and the focus is in Amount.
+await_still start
+check_credits_window_x11
+focus_on_bare_x frmSplash
+keys space
+await_change start dismissed
+focus_on_bare_x frmMain
+xdotool type --delay 30 1000000
+await_copied 1000000 || fail "the start-up credits window did not go on a key, or Amount did not take the keys"
+check_centred_x11 frmMain
+echo "start-up credits window dismissed by a key; Amount takes the keys"
 
-xdotool windowfocus --sync "$splash" key space
-await_gone frmSplash || fail "a key did not dismiss the credits window"
-entry=$(await_window frmMain) || fail "the entry window went away with the credits window"
-await_centred "$entry" || fail "the entry window is not centred"
-echo "credits window dismissed, entry window centred"
+# "Credits" (Shift+Tab from Amount) again; a click on the entry window beneath leaves the keyboard to it.
+await_still entry
+keys shift+Tab space
+await_change entry credits
+check_credits_window_x11
+focus_on_bare_x frmSplash
+click_window_beneath entry credits || fail "no part of the entry window beside the credits window"
+# Then "Credits" has the focus again, once the entry window has the keyboard; Tab passes Amount to Rate.
+await_still clicked
+keys space
+await_change clicked dismissed
+focus_on_bare_x frmMain
+keys Tab Tab
+xdotool type --delay 30 6
+await_copied 6 || fail "after a click on the entry window the next key did not dismiss the credits window"
+echo "a click on the entry window left the credits window in charge: a key dismissed it"
 
-xdotool windowfocus --sync "$entry"
-xdotool type --delay 20 1000000
-xdotool key Tab
-xdotool type --delay 20 6
-xdotool key Tab
-xdotool type --delay 20 30
-xdotool key Return
-result=$(await_window frmOutput) || fail "Enter in Terms did not bring up the result window"
-await_gone frmMain || fail "the entry window stayed visible beside the result window"
-await_centred "$result" || fail "the result window is not centred"
-echo "result window with the schedule shown, centred"
+keys Tab
+xdotool type --delay 30 30
+await_copied 30 || fail "Terms did not take the keys"
+keys Return
+focus_on_bare_x frmOutput
+await_copied $'\t\t\t$1,000,000.00' || fail "Enter in Terms did not bring up the result window with the schedule focused"
+check_centred_x11 frmOutput
+echo "result window with the schedule shown"
 
-# The grid has the focus; Tab moves to "< Back".
-xdotool windowfocus --sync "$result" key Tab Return
-entry=$(await_window frmMain) || fail "Enter on the focused < Back did not bring back the entry window"
-await_gone frmOutput || fail "Enter on the focused < Back left the result window up"
-# The focus is back in Terms; Tab moves to "Next >".
-xdotool windowfocus --sync "$entry" key Tab KP_Enter
-result=$(await_window frmOutput) || fail "keypad Enter on the focused Next > did not bring up the result window"
+# The grid has the focus; Tab moves to "< Back". The focus is back in Terms; Tab moves to "Next >".
+keys Tab Return
+focus_on_bare_x frmMain
+await_copied 30 || fail "Enter on the focused < Back did not bring back the entry window with its entries"
+keys Tab KP_Enter
+focus_on_bare_x frmOutput
+await_copied $'\t\t\t$1,000,000.00' || fail "keypad Enter on the focused Next > did not bring up the result window"
 echo "Enter pressed the focused < Back and Next >"
 
-# Tab passes "< Back" to "Exit".
-xdotool windowfocus --sync "$result" key Tab Tab space
-question=$(await_window other) || fail "Exit did not ask whether to leave"
-echo "exit question asked"
-xdotool windowfocus --sync "$question" key Return
+# Tab passes "< Back" to "Exit". A click on the result window beneath the question leaves the
+# keyboard to the question: Enter answers Yes.
+await_still result
+keys Tab Tab space
+await_change result question
+focus_on_bare_x other
+click_window_beneath result question || fail "no part of the result window beside the exit question"
+await_still clicked
+keys Return
+ended_with_status_0 || fail "$why after a click on the result window beneath the exit question"
+pid=
+echo "a click on the result window left the exit question in charge; Enter ended the program with status 0"
 
-ended_with_status_0 || fail "$why"
-echo "ended with status 0"
+if [ "$platform" = wayland ]; then
+  copied=$(clipboard)
+  [ "$(wc -l <<<"$copied")" -eq 361 ] && [ "$(head -n 1 <<<"$copied")" = $'\t\t\t$1,000,000.00' ] ||
+    fail "the schedule is not on the clipboard once the program has gone: $(head -c 200 <<<"$copied")"
+  echo "the schedule is still on the clipboard once the program has gone"
+fi
