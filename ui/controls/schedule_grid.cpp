@@ -179,7 +179,7 @@ void ScheduleGrid::initViewItemOption(QStyleOptionViewItem* option) const {
     // The selection shows without focus too, and its text stays readable on it.
     QPalette& colours = option->palette;
     const QColor text = colours.color(QPalette::Active, QPalette::HighlightedText);
-    const QColor ground = readableGround(colours.color(QPalette::Active, QPalette::Highlight), text);
+    const QColor ground = readableGround(colours.color(QPalette::Active, QPalette::Highlight), text, 7);
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
         colours.setColor(group, QPalette::Highlight, ground);
         colours.setColor(group, QPalette::HighlightedText, text);

@@ -36,10 +36,10 @@ QColor designedOrRole(const QPalette& palette, const QColor& designed, QPalette:
     return isDarkPalette(palette) ? palette.color(role) : designed;
 }
 
-QColor readableGround(const QColor& ground, const QColor& textColour) {
+QColor readableGround(const QColor& ground, const QColor& textColour, double contrast) {
     const QColor away = relativeLuminance(textColour) > relativeLuminance(ground) ? Qt::black : Qt::white;
     QColor result = ground.toRgb();
-    for (int step = 1; step <= 50 && contrastRatio(result, textColour) < readableContrast; ++step)
+    for (int step = 1; step <= 50 && contrastRatio(result, textColour) < contrast; ++step)
         result = mixed(ground.toRgb(), away, step / 50.0);
     result.setAlpha(ground.alpha());
     return result;

@@ -19,9 +19,9 @@ bool isDarkPalette(const QPalette& palette);
 // the same part takes their place.
 QColor designedOrRole(const QPalette& palette, const QColor& designed, QPalette::ColorRole role);
 
-// The ground itself where text in textColour is readable on it; otherwise the ground moved towards
-// black (or white, for dark text) just far enough that it is.
-QColor readableGround(const QColor& ground, const QColor& textColour);
+// The ground itself where text in textColour reaches the contrast on it; otherwise the ground moved
+// towards black (or white, for dark text) just far enough that it does.
+QColor readableGround(const QColor& ground, const QColor& textColour, double contrast);
 
 // The toolkit's light palette, the look the windows were designed in, whatever the theme.
 QPalette designedLightPalette();
