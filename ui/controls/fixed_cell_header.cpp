@@ -1,5 +1,7 @@
 #include "fixed_cell_header.h"
 
+#include "theme_colours.h"
+
 #include <QPainter>
 
 namespace orvanta {
@@ -7,7 +9,10 @@ namespace orvanta {
 namespace {
 constexpr int textMargin = 3;
 const QColor fixedGridColour(0, 0, 0);
+const QColor emptyAreaColour(128, 128, 128);
 }  // namespace
+
+QColor gridEmptyAreaColour(const QPalette& palette) { return designedOrRole(palette, emptyAreaColour, QPalette::Dark); }
 
 void paintFixedCell(QPainter& painter, const QRect& rect, const QString& text, Qt::Alignment alignment,
                     const QPalette& palette) {
@@ -21,8 +26,10 @@ void paintFixedCell(QPainter& painter, const QRect& rect, const QString& text, Q
         painter.fillRect(QRect(from, to), colour);
     };
     const QRect inner = rect.adjusted(0, 0, -1, -1);
-    line(rect.topRight(), rect.bottomRight(), fixedGridColour);
-    line(rect.bottomLeft(), rect.bottomRight(), fixedGridColour);
+    // On a dark theme black would read as a hole; the dark shade outlines the cells as black does.
+    const QColor outline = designedOrRole(palette, fixedGridColour, QPalette::Dark);
+    line(rect.topRight(), rect.bottomRight(), outline);
+    line(rect.bottomLeft(), rect.bottomRight(), outline);
     line(inner.topLeft(), inner.topRight() - QPoint(1, 0), palette.color(QPalette::Light));
     line(inner.topLeft(), inner.bottomLeft() - QPoint(0, 1), palette.color(QPalette::Light));
     line(inner.topRight(), inner.bottomRight(), palette.color(QPalette::Mid));

@@ -3,6 +3,7 @@
 #include "fixed_cell_header.h"
 #include "fonts.h"
 #include "schedule_grid_model.h"
+#include "theme_colours.h"
 #include "twips.h"
 
 #include <QAbstractButton>
@@ -20,16 +21,19 @@ namespace orvanta {
 namespace {
 
 const QColor gridColour(192, 192, 192);
-const QColor emptyAreaColour(128, 128, 128);  // beside and below the last cells
 constexpr int rowHeightTwips = 240;
 constexpr int cellPadding = 8;
 
-// Lines between ordinary cells in the grid colour instead of the style's.
+// Lines between ordinary cells in the grid colour instead of the style's; on a dark theme in the
+// palette's mid shade, which Qt's own styles draw table lines in.
 class GridLineStyle : public QProxyStyle {
 public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
-        if (hint == SH_Table_GridLineColor) return static_cast<int>(gridColour.rgba());
+        if (hint == SH_Table_GridLineColor && (option != nullptr || widget != nullptr)) {
+            const QPalette& palette = option != nullptr ? option->palette : widget->palette();
+            return static_cast<int>(designedOrRole(palette, gridColour, QPalette::Mid).rgba());
+        }
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
@@ -71,19 +75,11 @@ ScheduleGrid::ScheduleGrid(QWidget* parent) : QTableView(parent), model_(new Sch
     corner_ = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
     if (corner_ != nullptr) corner_->installEventFilter(this);
 
-    // The empty area beside and below the cells is painted in paintEvent.
+    // The empty area beside and below the cells is painted in paintEvent, and beside the
+    // headers' cells by their background.
     viewport()->setAutoFillBackground(false);
-    QPalette colours = palette();
-    for (const auto role : {QPalette::Highlight, QPalette::HighlightedText}) {  // selection shows without focus
-        colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
-    }
-    setPalette(colours);
-    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
-        QPalette headerColours = header->palette();
-        headerColours.setColor(QPalette::Window, emptyAreaColour);
-        header->setPalette(headerColours);
-        header->setAutoFillBackground(true);
-    }
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) header->setAutoFillBackground(true);
+    colourHeadersEmptyArea();
 
     auto* copy = new QAction(tr("Copy"), this);
     copy->setShortcut(QKeySequence::Copy);
@@ -178,10 +174,35 @@ void ScheduleGrid::showEvent(QShowEvent* event) {
     QTableView::showEvent(event);
 }
 
+void ScheduleGrid::initViewItemOption(QStyleOptionViewItem* option) const {
+    QTableView::initViewItemOption(option);
+    // The selection shows without focus too, and its text stays readable on it.
+    QPalette& colours = option->palette;
+    const QColor text = colours.color(QPalette::Active, QPalette::HighlightedText);
+    const QColor ground = readableGround(colours.color(QPalette::Active, QPalette::Highlight), text, 7);
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        colours.setColor(group, QPalette::Highlight, ground);
+        colours.setColor(group, QPalette::HighlightedText, text);
+    }
+}
+
+void ScheduleGrid::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) colourHeadersEmptyArea();
+}
+
+void ScheduleGrid::colourHeadersEmptyArea() {
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+        QPalette headerColours = header->palette();
+        headerColours.setColor(QPalette::Window, gridEmptyAreaColour(palette()));
+        header->setPalette(headerColours);
+    }
+}
+
 void ScheduleGrid::paintEvent(QPaintEvent* event) {
     {
         QPainter painter(viewport());
-        painter.fillRect(event->rect(), emptyAreaColour);
+        painter.fillRect(event->rect(), gridEmptyAreaColour(palette()));
         const QRect cells(-horizontalOffset(), -verticalOffset(), horizontalHeader()->length(),
                           verticalHeader()->length());
         painter.fillRect(cells & event->rect(), palette().base());

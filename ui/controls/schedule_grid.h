@@ -50,12 +50,15 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void initViewItemOption(QStyleOptionViewItem* option) const override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showFixedCells();
     void fitColumns();
+    void colourHeadersEmptyArea();
 
     ScheduleGridModel* model_;
     QAbstractButton* corner_;

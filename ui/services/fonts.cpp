@@ -1,6 +1,7 @@
 #include "fonts.h"
 
 #include <QApplication>
+#include <QWidget>
 
 namespace orvanta {
 
@@ -11,10 +12,16 @@ void useOrvantaFonts() {
     QApplication::setFont(designFont("MS Sans Serif", 8.25));
 }
 
+void keepDesignedFont(QWidget& window) { window.setFont(designFont("MS Sans Serif", 8.25)); }
+
 QFont designFont(const QString& family, double pointSize, QFont::Weight weight) {
     QFont font(family);
     font.setPointSizeF(pointSize);
     font.setWeight(weight);
+    // Set, so that nothing of a theme's font is inherited.
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
     return font;
 }
 

@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+class QWidget;
+
 namespace orvanta {
 
 // The windows name the fonts they were designed with ("MS Sans Serif", Arial,
@@ -10,7 +12,11 @@ namespace orvanta {
 // Call once after the QApplication exists, before any window is created.
 void useOrvantaFonts();
 
-// A font by its designed name, size in points and weight.
+// Gives a window of fixed layout the design's default font as its own. A platform theme may set
+// the application font after start-up (qt6ct does), and the fixed layouts would cut its larger text.
+void keepDesignedFont(QWidget& window);
+
+// A font by its designed name, size in points and weight, upright and plain.
 QFont designFont(const QString& family, double pointSize, QFont::Weight weight = QFont::Normal);
 
 }  // namespace orvanta

@@ -43,6 +43,7 @@ frmMain::frmMain() {
     setObjectName("frmMain");
     setWindowTitle(programName);
     setFixedSingleBorder(7530, 4125);
+    keepDesignedFont(*this);
     setStartUpCentreScreen();
 
     cmdCredits = designedButton(this, "cmdCredits", "Credits", 240, 3600, 1095);

@@ -3,6 +3,7 @@
 #include "caption_frame.h"
 #include "designed_control.h"
 #include "exit_confirmation.h"
+#include "fonts.h"
 #include "frm_main.h"
 #include "frm_splash.h"
 #include "handler.h"
@@ -40,6 +41,7 @@ frmOutput::frmOutput() {
     setObjectName("frmOutput");
     setWindowTitle(programName);
     setFixedSingleBorder(8190, 5085);
+    keepDesignedFont(*this);
     setStartUpCentreScreen();
 
     cmdCredits = designedButton(this, "cmdCredits", "Credits", 240, 4560, 1095);

@@ -7,6 +7,7 @@
 #include "key_press.h"
 #include "program_identity.h"
 #include "task_bar.h"
+#include "theme_colours.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,6 +32,10 @@ frmSplash::frmSplash() {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     keepOutOfTaskBar(*this);
     setFixedSize(sizeFromTwips(7080, 3975));
+    keepDesignedFont(*this);
+    // Artwork, like a splash screen: its blue and red lines were drawn for a light ground, so it
+    // keeps the light palette whatever the theme.
+    setPalette(designedLightPalette());
     setStartUpCentreScreen();
 
     // The frame reaches 80 twips above the window, so its top edge is out of sight.

@@ -2,6 +2,7 @@
 
 #include "designed_control.h"
 #include "fonts.h"
+#include "theme_colours.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -28,13 +29,41 @@ protected:
     }
 };
 
+// The grey shadow beneath the title. On a dark theme the light title would not read on the designed
+// grey, so the shadow takes the palette's dark shade instead, or any shade that the title reads on.
+// Chosen as it is painted, so it follows the theme's palette whenever that arrives.
+class TitleShadow : public QLabel {
+public:
+    TitleShadow(const QString& text, QWidget* container) : QLabel(text, container) {
+        setTextColour(this, designedGrey);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        setForegroundRole(readableRole());
+        QLabel::paintEvent(event);
+    }
+
+private:
+    static inline const QColor designedGrey{128, 128, 128};
+
+    QPalette::ColorRole readableRole() const {
+        const QColor title = parentWidget()->palette().color(QPalette::WindowText);
+        if (contrastRatio(title, designedGrey) >= readableContrast) return QPalette::WindowText;
+        for (const auto role : {QPalette::Dark, QPalette::Shadow, QPalette::Mid}) {
+            if (contrastRatio(title, palette().color(role)) >= readableContrast) return role;
+        }
+        return QPalette::Window;  // no shadow at all
+    }
+};
+
 }  // namespace
 
 QLabel* productNameLabel(int index, QWidget* container, int leftTwips, int topTwips) {
     const QByteArray name = QByteArray("lblProductName(") + QByteArray::number(index) + ")";
-    auto* label = designed(new QLabel(programName, container), name.constData(), leftTwips, topTwips, 4665, 765);
+    QLabel* label = index == 1 ? new TitleShadow(programName, container) : new QLabel(programName, container);
+    designed(label, name.constData(), leftTwips, topTwips, 4665, 765);
     label->setFont(designFont("Arial", 32.25, QFont::Bold));
-    if (index == 1) setTextColour(label, QColor(128, 128, 128));
     label->adjustSize();
     return label;
 }
