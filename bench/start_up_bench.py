@@ -1,17 +1,26 @@
 #!/usr/bin/python3
-"""Start-up of the real program on an X server, beside a bare Qt Widgets program.
+"""Start-up of the real program, beside a bare Qt Widgets program that shows the same two windows
+empty, on an X server or natively on Wayland.
 
-Each run clears an Xvfb screen to magenta, starts the program and times it from exec until its
+On X11 each run clears an Xvfb screen to magenta, starts the program and times it from exec until its
 window is painted: the window is mapped and no pixel of its rectangle on the screen still shows
 the root window's magenta. Qt leaves a new X window's background unset, so the magenta stays
 until the program has drawn every pixel. For Orvanta that window is the entry window (role
 frmMain) with the credits window over it, as a user first sees them; for the bare program it is
-its one empty window. Prints the median, the fastest and the slowest of each, and the ratio of
-the medians, with the machine it ran on.
+its empty window of the same size.
 
-Usage: bench/start_up_bench.py [RUNS] [ORVANTA] [BARE]
-  defaults: 15 runs, build/ui/app/orvanta, build/bench/bare_window_bench
-Needs Xvfb and python3-xlib (script/bootstrap installs both).
+On Wayland the programs run on mutter nested on the Xvfb screen, which draws what they show into
+its own X window. A compositor tells no client where its windows are, so a run is timed from exec
+until the last frame that changes the screen visibly before it stays still for a second: the
+windows placed, faded in and painted. A frame counts when more than a few of every 64th pixel
+change by more than the compositor's dithering; a blinking text cursor does not.
+
+Prints the median, the fastest and the slowest of each, and the ratio of the medians, with the
+machine it ran on.
+
+Usage: bench/start_up_bench.py [--wayland] [RUNS] [ORVANTA] [BARE]
+  defaults: X11, 15 runs, build/ui/app/orvanta, build/bench/bare_window_bench
+Needs Xvfb and python3-xlib, and mutter for --wayland (script/bootstrap installs them).
 """
 import array
 import ctypes
@@ -19,7 +28,9 @@ import os
 import select
 import statistics
 import subprocess
+import shutil
 import sys
+import tempfile
 import time
 
 from Xlib import X, display, error
@@ -27,10 +38,15 @@ from Xlib.ext import damage
 
 MAGENTA = 0xFF00FF
 RUN_TIMEOUT = 20  # seconds before a run counts as failed
+STILL = 1.0  # seconds without a visible change after which a Wayland start-up is over
 
-runs = int(sys.argv[1]) if len(sys.argv) > 1 else 15
-orvanta = sys.argv[2] if len(sys.argv) > 2 else "build/ui/app/orvanta"
-bare = sys.argv[3] if len(sys.argv) > 3 else "build/bench/bare_window_bench"
+arguments = sys.argv[1:]
+wayland = "--wayland" in arguments
+if wayland:
+    arguments.remove("--wayland")
+runs = int(arguments[0]) if len(arguments) > 0 else 15
+orvanta = arguments[1] if len(arguments) > 1 else "build/ui/app/orvanta"
+bare = arguments[2] if len(arguments) > 2 else "build/bench/bare_window_bench"
 
 
 def start_server():
@@ -84,6 +100,26 @@ class ScreenPixels:
         pixels = array.array("I", data)  # 32 bits a pixel on a 24-bit screen
         return MAGENTA in pixels or (MAGENTA | 0xFF000000) in pixels  # whatever the unused byte holds
 
+    def sample(self, width, height, step=8):
+        """Every step-th pixel of every step-th row of the screen, as 32-bit values."""
+        image = self.x11.XGetImage(self.display, self.root, 0, 0, width, height, 0xFFFFFFFF, X.ZPixmap)
+        stride = image.contents.bytes_per_line
+        data = ctypes.string_at(image.contents.data, stride * height)
+        self.x11.XDestroyImage(image)
+        rows = (array.array("I", data[y * stride:(y + 1) * stride]) for y in range(0, height, step))
+        return [pixel for row in rows for pixel in row[::step]]
+
+
+def visibly_changed(before, after, levels=16, pixels=8):
+    """Whether more than the given number of samples changed by more than levels in a channel."""
+    changed = 0
+    for old, new in zip(before, after):
+        if old != new and any(abs((old >> shift & 255) - (new >> shift & 255)) > levels for shift in (0, 8, 16)):
+            changed += 1
+            if changed > pixels:
+                return True
+    return False
+
 
 def next_event(d, deadline):
     while d.pending_events() == 0:
@@ -121,6 +157,52 @@ def time_start_up(d, screen, program, role):
         process.wait()
 
 
+def time_wayland_start_up(d, screen, program):
+    """Seconds from exec to the last visible change of the screen before it stays still for STILL seconds.
+    The screen is looked at whenever the X server reports that the compositor drew (DAMAGE)."""
+    size = d.screen().width_in_pixels, d.screen().height_in_pixels
+    time.sleep(STILL)  # the last run's windows gone
+    while d.pending_events():
+        d.next_event()
+    shown = screen.sample(*size)
+    started = time.perf_counter()
+    process = subprocess.Popen([program], env=dict(os.environ, QT_QPA_PLATFORM="wayland"),
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    last_change = None
+    try:
+        while True:
+            deadline = started + RUN_TIMEOUT if last_change is None else last_change + STILL
+            if next_event(d, min(deadline, started + RUN_TIMEOUT)) is None:
+                if last_change is None or time.perf_counter() >= started + RUN_TIMEOUT:
+                    raise SystemExit(f"{program}: the screen did not settle within {RUN_TIMEOUT} s")
+                return last_change - started
+            seen = time.perf_counter()
+            while d.pending_events():
+                d.next_event()
+            now_shown = screen.sample(*size)
+            if visibly_changed(shown, now_shown):
+                last_change = seen
+            shown = now_shown
+    finally:
+        process.kill()
+        process.wait()
+
+
+def start_compositor(name, runtime):
+    """mutter nested on the X display name; returns it once its Wayland socket is there."""
+    os.environ.update(DISPLAY=name, XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY="orvanta-bench",
+                      MUTTER_DEBUG_DUMMY_MODE_SPECS="1024x768")
+    compositor = subprocess.Popen(["dbus-run-session", "--", "mutter", "--nested", "--wayland", "--no-x11",
+                                   "--wayland-display=orvanta-bench"],
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    deadline = time.perf_counter() + RUN_TIMEOUT
+    while not os.path.exists(os.path.join(runtime, "orvanta-bench")):
+        if time.perf_counter() > deadline:
+            raise SystemExit("mutter did not start")
+        time.sleep(0.1)
+    return compositor
+
+
 def cpu_model():
     with open("/proc/cpuinfo") as info:
         for line in info:
@@ -131,6 +213,8 @@ def cpu_model():
 
 def main():
     server, name = start_server()
+    runtime = tempfile.mkdtemp()
+    compositor = None
     try:
         d = display.Display(name)
         os.environ["DISPLAY"] = name
@@ -138,21 +222,34 @@ def main():
         root.change_attributes(background_pixel=MAGENTA, event_mask=X.SubstructureNotifyMask)
         d.damage_query_version()  # the server takes no DAMAGE request before this
         root.damage_create(damage.DamageReportRawRectangles)
-        screen = ScreenPixels(name)
         programs = [("Orvanta, entry window (credits over it)", orvanta, "frmMain"),
-                    ("bare Qt Widgets window", bare, "bare")]
+                    ("bare Qt Widgets windows", bare, "bare")]
+        screen = ScreenPixels(name)
+        if wayland:
+            compositor = start_compositor(name, runtime)
+            start = lambda program, role: time_wayland_start_up(d, screen, program)  # noqa: E731
+        else:
+            start = lambda program, role: time_start_up(d, screen, program, role)  # noqa: E731
         for _, program, role in programs:  # a first start warms the disk cache and fontconfig
-            time_start_up(d, screen, program, role)
+            start(program, role)
         times = {label: [] for label, _, _ in programs}
         for _ in range(runs):  # taken in turns, so that a busy moment hits both alike
             for label, program, role in programs:
-                times[label].append(time_start_up(d, screen, program, role) * 1000)
+                times[label].append(start(program, role) * 1000)
     finally:
+        if compositor is not None:
+            compositor.terminate()
+            compositor.wait()
         server.terminate()
         server.wait()
+        shutil.rmtree(runtime, ignore_errors=True)
 
     print(f"machine: {os.cpu_count()} cores, {cpu_model()}; load average {os.getloadavg()[0]:.2f}")
-    print(f"{runs} runs each, exec to painted window on Xvfb 1024x768x24")
+    if wayland:
+        print(f"{runs} runs each, exec to the last visible change before the screen stays still {STILL} s,"
+              " on mutter nested on Xvfb 1024x768x24")
+    else:
+        print(f"{runs} runs each, exec to painted window on Xvfb 1024x768x24")
     for label, values in times.items():
         print(f"{label:42} median {statistics.median(values):7.1f} ms"
               f"   fastest {min(values):7.1f} ms   slowest {max(values):7.1f} ms")
