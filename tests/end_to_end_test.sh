@@ -66,13 +66,15 @@ lost_display() {
     expected="the connection to the Wayland compositor of WAYLAND_DISPLAY \"orvanta-test\" broke"
   fi
   # Once the program shows its windows, the server goes.
-  deadline=$((SECONDS + 10))
+  deadline=$((SECONDS + 15))
   until shown; do
     [ $SECONDS -lt $deadline ] && kill -0 "$pid" 2>/dev/null && sleep 0.1 && continue
     why="showed no window"
     kill -0 "$pid" 2>/dev/null || why="ended before it showed a window"
     echo "FAILED: on the $1 display the program $why: $(cat "$work/said" "$work/mutter.log" 2>/dev/null)" >&2
-    kill "$pid" "$xvfb" $session 2>/dev/null
+    kill "$pid" "$victim" "$xvfb" 2>/dev/null  # dbus-run-session ends its bus when mutter ends
+    wait "$pid" "$xvfb" $session 2>/dev/null
+    rm -rf "$work"
     return 1
   done
   kill "$victim"
