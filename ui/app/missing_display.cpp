@@ -59,7 +59,7 @@ QString whatFailed() {
         if (!failures.contains(failure)) failures << failure;
     }
     if (failures.isEmpty()) return "one";
-    if (failures.size() == 1 && x11Failed && !unopenedDisplay.isEmpty() && failures[0] == x11Failure())
+    if (failures == QStringList{x11Failure()} && !unopenedDisplay.isEmpty())
         return QString("display \"%1\"").arg(unopenedDisplay);
     return "one: " + failures.join(" and ");
 }
