@@ -9,28 +9,107 @@
 # back from the clipboard. On X11 the credits window stays out of the task bar and pager and above
 # the entry window, and the framed windows stand centred on the screen, frame included; on Wayland
 # the schedule is still on the clipboard once the program has gone.
+# First, without a display (x11) and losing the platform's display server, the program says so in
+# one line and ends with status 1.
 # Exits 77, which ctest counts as skipped, where a tool it needs is missing, except under CI.
 set -uo pipefail
 program=${1:?usage: end_to_end_test.sh path/to/orvanta x11|wayland}
 platform=${2:-x11}
 
-# Without a display the program says so in one line, naming the display, and ends with status 1.
+# Without a display the program says so in one line, naming what it tried, and ends with status 1.
+# Qt tries Wayland first where WAYLAND_DISPLAY, XDG_SESSION_TYPE=wayland or QT_QPA_PLATFORM asks for
+# it, then X11. Each case: the environment, then the end of the line.
 if [ -z "${ORVANTA_ON_VIRTUAL_DISPLAY:-}" ] && [ "$platform" = x11 ]; then
-  for display in unset :98765; do
-    if [ "$display" = unset ]; then
-      said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE -u QT_QPA_PLATFORM timeout 10 "$program" 2>&1 >/dev/null)
-    else
-      said=$(env -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE -u QT_QPA_PLATFORM DISPLAY="$display" timeout 10 "$program" 2>&1 >/dev/null)
-    fi
+  runtime=$(mktemp -d)  # an XDG_RUNTIME_DIR with no compositor in it
+  while IFS='|' read -r environment expected; do
+    said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" \
+      env $environment timeout 10 "$program" 2>&1 >/dev/null </dev/null)
     status=$?
-    expected="Orvanta needs a graphical display and could not open display \"$display\"."
-    [ "$display" = unset ] && expected="Orvanta needs a graphical display and could not open one: DISPLAY is not set."
-    if [ "$status" -ne 1 ] || [ "$said" != "$expected" ]; then
-      echo "FAILED: with DISPLAY $display the program ended with status $status and said: $said" >&2
+    if [ "$status" -ne 1 ] || [ "$said" != "Orvanta needs a graphical display and could not open $expected" ]; then
+      echo "FAILED: with ${environment:-no display} the program ended with status $status and said: $said" >&2
+      rm -rf "$runtime"
       exit 1
     fi
-  done
+  done <<'EOF'
+|one: DISPLAY is not set.
+DISPLAY=:98765|display ":98765".
+WAYLAND_DISPLAY=wayland-9|one: WAYLAND_DISPLAY "wayland-9" could not be reached and DISPLAY is not set.
+WAYLAND_DISPLAY=wayland-9 DISPLAY=:98765|one: WAYLAND_DISPLAY "wayland-9" could not be reached and DISPLAY ":98765" could not be reached.
+XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=wayland-9|one: WAYLAND_DISPLAY "wayland-9" could not be reached and DISPLAY is not set.
+XDG_SESSION_TYPE=wayland|one: WAYLAND_DISPLAY is not set and DISPLAY is not set.
+QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-9 DISPLAY=:98765|one: WAYLAND_DISPLAY "wayland-9" could not be reached.
+QT_QPA_PLATFORM=xcb WAYLAND_DISPLAY=wayland-9 DISPLAY=:98765|display ":98765".
+-u XDG_RUNTIME_DIR WAYLAND_DISPLAY=wayland-9|one: WAYLAND_DISPLAY "wayland-9" could not be reached (XDG_RUNTIME_DIR is not set) and DISPLAY is not set.
+EOF
+  rm -rf "$runtime"
   echo "no display: one line and status 1"
+fi
+
+# The display server of the platform goes away under the running program: one line and status 1 as
+# well. The X server is an Xvfb; the Wayland compositor is mutter, nested in one.
+lost_display() {
+  local work xvfb display session= victim pid expected said status deadline why
+  work=$(mktemp -d)  # private, as XDG_RUNTIME_DIR must be
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+  xvfb=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  display=:$(cat "$work/display")
+  if [ "$1" = x11 ]; then
+    env -u WAYLAND_DISPLAY -u XDG_SESSION_TYPE XDG_RUNTIME_DIR="$work" DISPLAY="$display" QT_QPA_PLATFORM=xcb \
+      "$program" >/dev/null 2>"$work/said" &
+    pid=$!
+    shown() { DISPLAY="$display" xdotool search --onlyvisible --pid "$pid" --name '^Orvanta$' >/dev/null 2>&1; }
+    victim=$xvfb
+    expected="the connection to the X server of DISPLAY \"$display\" broke"
+  else
+    XDG_RUNTIME_DIR="$work" DISPLAY="$display" dbus-run-session -- \
+      mutter --nested --wayland --no-x11 --wayland-display=orvanta-test >"$work/mutter.log" 2>&1 &
+    session=$!
+    for _ in $(seq 100); do [ -S "$work/orvanta-test" ] && break; sleep 0.1; done
+    env -u DISPLAY -u XDG_SESSION_TYPE XDG_RUNTIME_DIR="$work" QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=orvanta-test \
+      "$program" >/dev/null 2>"$work/said" &
+    pid=$!
+    shown() { grep -q wayland-shm "/proc/$pid/maps" 2>/dev/null; }  # a window's buffer is there
+    victim=$(pgrep -P "$session" -x mutter)
+    expected="the connection to the Wayland compositor of WAYLAND_DISPLAY \"orvanta-test\" broke"
+  fi
+  # Once the program shows its windows, the server goes.
+  deadline=$((SECONDS + 15))
+  until shown; do
+    [ $SECONDS -lt $deadline ] && kill -0 "$pid" 2>/dev/null && sleep 0.1 && continue
+    why="showed no window"
+    kill -0 "$pid" 2>/dev/null || why="ended before it showed a window"
+    echo "FAILED: on the $1 display the program $why: $(cat "$work/said" "$work/mutter.log" 2>/dev/null)" >&2
+    kill "$pid" "$victim" "$xvfb" 2>/dev/null  # dbus-run-session ends its bus when mutter ends
+    wait "$pid" "$xvfb" $session 2>/dev/null
+    rm -rf "$work"
+    return 1
+  done
+  kill "$victim"
+  deadline=$((SECONDS + 10))
+  while kill -0 "$pid" 2>/dev/null && [ $SECONDS -lt $deadline ]; do sleep 0.1; done
+  kill "$pid" 2>/dev/null
+  wait "$pid"
+  status=$?
+  said=$(cat "$work/said")
+  kill "$xvfb" 2>/dev/null
+  wait "$xvfb" $session 2>/dev/null
+  rm -rf "$work"
+  [ "$status" -eq 1 ] && [ "$said" = "Orvanta lost its graphical display: $expected." ] && return 0
+  echo "FAILED: losing the $1 display the program ended with status $status and said: $said" >&2
+  return 1
+}
+if [ -z "${ORVANTA_ON_VIRTUAL_DISPLAY:-}" ]; then
+  tools=(Xvfb xdotool)
+  [ "$platform" = wayland ] && tools=(Xvfb mutter dbus-run-session)
+  for tool in "${tools[@]}"; do
+    command -v "$tool" >/dev/null && continue
+    [ "${CI:-}" = "true" ] && { echo "FAILED: $tool is not installed (script/bootstrap installs it)" >&2; exit 1; }
+    echo "skipped: $tool is not installed (script/bootstrap installs it)"
+    exit 77
+  done
+  lost_display "$platform" || exit 1
+  echo "lost display: one line and status 1"
 fi
 
 if [ -z "${ORVANTA_ON_VIRTUAL_DISPLAY:-}" ]; then

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes the Debian package from an already built tree with cpack, as script/package does, and checks
-# it as a distribution would: its name and Depends, the desktop entry and the AppStream metadata
-# with their validators, lintian without errors, and the program unpacked from it started on a
-# virtual display to the entry window and out again with Exit and Yes.
+# it as a distribution would: its name, Depends and Recommends, the desktop entry and the AppStream
+# metadata with their validators, lintian without errors, and the program unpacked from it started
+# on a virtual display to the entry window and out again with Exit and Yes.
 # Exits 77, which ctest counts as skipped, where a tool is missing, except under CI (CI=true).
 set -uo pipefail
 build=${1:?usage: package_test.sh build-dir work-dir source-dir}
@@ -36,6 +36,9 @@ for needed in fonts-liberation2 libqt6widgets6 libc6; do
   tr ',' '\n' <<<"$depends" | awk '{ print $1 }' | grep -qx "$needed" || fail "Depends lacks $needed: $depends"
 done
 echo "Depends: $depends"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+tr ',' '\n' <<<"$recommends" | awk '{ print $1 }' | grep -qx qt6-wayland || fail "Recommends lacks qt6-wayland: $recommends"
+echo "Recommends: $recommends"
 
 root="$work/root"
 dpkg -x "$deb" "$root" || fail "dpkg -x could not unpack the package"
