@@ -60,8 +60,11 @@ struct State {
     bool operator==(const State&) const = default;
 };
 
-const QString longText = QString("1,234,567.89 ").repeated(25);
+const QString longText = QString("1,234,567.89 \U0001F4B6 ").repeated(25);
 const QString largeText = QString(EditBuffer::largeEdit + 1, '7');
+
+// An input method sees at least this many characters either side of the cursor.
+constexpr int surroundingCharacters = 256;
 
 // Digit grouping, currency signs, Arabic-Indic digits, right-to-left words, surrogate pairs, combining marks.
 const QStringList texts = {"6",
@@ -105,6 +108,9 @@ const std::vector<QKeyCombination> keys = [] {
     return all;
 }();
 
+const std::vector<QKeyCombination> undoKeys = {Qt::ControlModifier | Qt::Key_Z, Qt::ControlModifier | Qt::Key_Y,
+                                               Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z};
+
 Steps randomSteps(unsigned seed, int count) {
     std::mt19937 random(seed);
     const auto pick = [&random](auto size) { return static_cast<int>(random() % size); };
@@ -115,7 +121,7 @@ Steps randomSteps(unsigned seed, int count) {
         if (step.kind == Kind::PasteLarge && pick(4) != 0) step.kind = Kind::Key;  // rare: it costs time
         if (pick(3) == 0) step.kind = Kind::Key;
         step.text = texts[pick(texts.size())];
-        step.key = keys[pick(keys.size())];
+        step.key = pick(4) == 0 ? undoKeys[pick(undoKeys.size())] : keys[pick(keys.size())];  // undo, then redo
         step.position = pick(1001);
         steps.push_back(step);
     }
@@ -145,8 +151,8 @@ std::string describe(const State& state, const State& other) {
     out << '"' << shown(state.text).toStdString() << "\" cursor " << state.cursor << " selected \""
         << shown(state.selected).toStdString() << "\" from " << state.selectionStart << (state.undo ? " undo" : "")
         << (state.redo ? " redo" : "") << (state.focused ? " focused" : "") << " clipboard \""
-        << shown(state.clipboard).toStdString() << "\" im \"" << state.beforeCursor.toStdString() << "|"
-        << state.afterCursor.toStdString() << '"';
+        << shown(state.clipboard).toStdString() << "\" im \"" << state.beforeCursor.right(12).toStdString() << "|"
+        << state.afterCursor.left(12).toStdString() << '"';
     return out.str();
 }
 
@@ -319,8 +325,8 @@ private:
                 widget_->isRedoAvailable(),
                 widget_->hasFocus(),
                 QApplication::clipboard()->text(),
-                surrounding.left(cursor).right(12),
-                surrounding.mid(cursor, 12)};
+                surrounding.left(cursor).right(surroundingCharacters),
+                surrounding.mid(cursor, surroundingCharacters)};
     }
 
     QWidget window_;

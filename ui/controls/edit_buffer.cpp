@@ -51,10 +51,12 @@ void EditBuffer::setText(const QString& text) {
     mergeable_ = false;
 }
 
+// Only a cursor that moves ends a run of typing, as in a line edit.
 void EditBuffer::moveCursor(int position, bool mark) {
-    cursor_ = std::clamp(position, 0, length());
+    position = std::clamp(position, 0, length());
+    if (position != cursor_) mergeable_ = false;
+    cursor_ = position;
     if (!mark) anchor_ = cursor_;
-    mergeable_ = false;
 }
 
 void EditBuffer::move(Step step, bool mark) {
@@ -142,7 +144,7 @@ std::optional<EditBuffer::Change> EditBuffer::redo() {
     const Record& step = history_[done_++];
     Change change = apply(step.change.position, static_cast<int>(step.change.removed.size()), step.change.inserted);
     cursor_ = anchor_ = change.position + static_cast<int>(change.inserted.size());
-    mergeable_ = false;
+    mergeable_ = step.kind != Kind::Other;  // what follows joins a redone step as it would have joined it first
     return change;
 }
 

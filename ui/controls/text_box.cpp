@@ -202,11 +202,11 @@ bool TextBox::handleEditKey(QKeyEvent* event) {
     } else if (event->matches(QKeySequence::Paste)) {
         paste();
     } else if (event->matches(QKeySequence::DeleteStartOfWord)) {
-        if (hasSelectedText()) buffer_.move(Step::PreviousWord, true);  // as a line edit: the cursor's word goes too
-        changed(buffer_.remove(Step::PreviousWord), true);
+        buffer_.move(Step::PreviousWord, true);  // as a line edit: the word is selected, then goes with the selection
+        changed(buffer_.removeSelection(), true);
     } else if (event->matches(QKeySequence::DeleteEndOfWord)) {
-        if (hasSelectedText()) buffer_.move(Step::NextWord, true);
-        changed(buffer_.remove(Step::NextWord), true);
+        buffer_.move(Step::NextWord, true);
+        changed(buffer_.removeSelection(), true);
     } else if (event->matches(QKeySequence::DeleteEndOfLine)) {
         setSelection(cursorPosition(), buffer_.length() - cursorPosition());
         cut();
