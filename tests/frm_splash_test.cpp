@@ -73,6 +73,8 @@ TEST_F(CreditsWindow, OnlyAClickOnTheFramesFreeAreaDismissesIt) {
 TEST_F(CreditsWindow, IsCentredTakesNoFocusAndDrawsTheTitleOnItsShadowAndTheHintOnThePicture) {
     EXPECT_FALSE(stillUpAfter([](frmSplash& splash) {
         EXPECT_EQ(splash.geometry().center(), QGuiApplication::primaryScreen()->availableGeometry().center());
+        EXPECT_TRUE(
+            splash.Frame1->geometry().contains(splash.rect()));  // its top lies above, its bottom on the last row
         for (QWidget* control : splash.findChildren<QWidget*>())
             EXPECT_EQ(control->focusPolicy(), Qt::NoFocus) << control->objectName().toStdString();
 

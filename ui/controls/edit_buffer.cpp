@@ -2,6 +2,8 @@
 
 #include <QTextBoundaryFinder>
 
+#include <string_view>
+
 namespace orvanta {
 
 namespace {
@@ -9,8 +11,12 @@ namespace {
 // A grapheme boundary lies within this many characters of any position in ordinary text.
 constexpr int neighbourhood = 64;
 
-// Punctuation and symbols end a word, as spaces do, but a word move stops after them.
-bool separatesWords(QChar c) { return c.isPunct() || c.isSymbol(); }
+// The characters that end a word for a line edit, as spaces do, though a word move stops after them.
+// Other scripts' marks, such as the Arabic thousands separator, belong to the word.
+bool separatesWords(QChar c) {
+    return c.unicode() < 128
+           && std::u16string_view(u".,?!@#$:;-<>[](){}=/+%&^*'\"`~|\\").find(c.unicode()) != std::u16string_view::npos;
+}
 
 int nextGrapheme(const QString& text, int position) {
     const int end = std::min(static_cast<int>(text.size()), position + neighbourhood);
@@ -45,10 +51,12 @@ void EditBuffer::setText(const QString& text) {
     mergeable_ = false;
 }
 
+// Only a cursor that moves ends a run of typing, as in a line edit.
 void EditBuffer::moveCursor(int position, bool mark) {
-    cursor_ = std::clamp(position, 0, length());
+    position = std::clamp(position, 0, length());
+    if (position != cursor_) mergeable_ = false;
+    cursor_ = position;
     if (!mark) anchor_ = cursor_;
-    mergeable_ = false;
 }
 
 void EditBuffer::move(Step step, bool mark) {
@@ -110,14 +118,15 @@ std::optional<EditBuffer::Change> EditBuffer::type(const QString& text) {
 
 std::optional<EditBuffer::Change> EditBuffer::remove(Step step) {
     if (hasSelection()) return removeSelection();
-    if (step == Step::PreviousCharacter) return replace(previousCodePoint(text_, cursor_), cursor_, {}, Kind::Erasing);
+    if (step == Step::PreviousCharacter)
+        return replace(previousCodePoint(text_, cursor_), cursor_, {}, Kind::Backspacing);
     const int to = target(cursor_, step);
     return replace(std::min(cursor_, to), std::max(cursor_, to), {},
-                   step == Step::NextCharacter ? Kind::Erasing : Kind::Other);
+                   step == Step::NextCharacter ? Kind::Deleting : Kind::Removal);
 }
 
 std::optional<EditBuffer::Change> EditBuffer::removeSelection() {
-    return replace(selectionStart(), selectionEnd(), {}, Kind::Other);
+    return replace(selectionStart(), selectionEnd(), {}, Kind::Removal);
 }
 
 std::optional<EditBuffer::Change> EditBuffer::undo() {
@@ -135,7 +144,7 @@ std::optional<EditBuffer::Change> EditBuffer::redo() {
     const Record& step = history_[done_++];
     Change change = apply(step.change.position, static_cast<int>(step.change.removed.size()), step.change.inserted);
     cursor_ = anchor_ = change.position + static_cast<int>(change.inserted.size());
-    mergeable_ = false;
+    mergeable_ = step.kind != Kind::Other;  // what follows joins a redone step as it would have joined it first
     return change;
 }
 
@@ -156,22 +165,28 @@ EditBuffer::Change EditBuffer::apply(int position, int removedLength, const QStr
     return change;
 }
 
-// Typing goes on where the last typed text ended; erasing takes the next character on either side.
+// Typing goes on where the last typed text ended, Backspace takes the character before it and Delete
+// the one after it.
 bool EditBuffer::merge(const Change& change, Kind kind) {
-    if (!mergeable_ || kind == Kind::Other || done_ == 0 || done_ != history_.size()) return false;
-    Change& last = history_.back().change;
-    if (history_.back().kind != kind || cost(last) + cost(change) - 2 * stepCost > largeEdit) return false;
-    if (kind == Kind::Typing) {
-        if (!change.removed.isEmpty() || change.position != last.position + last.inserted.size()) return false;
-        last.inserted += change.inserted;
-    } else if (change.position + change.removed.size() == last.position) {
-        last.removed.prepend(change.removed);
-        last.position = change.position;
-    } else if (change.position == last.position) {
-        last.removed += change.removed;
+    if (!mergeable_ || kind == Kind::Other || kind == Kind::Removal || done_ == 0 || done_ != history_.size())
+        return false;
+    Record& last = history_.back();
+    if ((last.kind != kind && last.kind != Kind::Removal)
+        || cost(last.change) + cost(change) - 2 * stepCost > largeEdit)
+        return false;
+    const int end = last.change.position + static_cast<int>(last.change.inserted.size());
+    if (kind == Kind::Typing && change.removed.isEmpty() && change.position == end) {
+        last.change.inserted += change.inserted;
+    } else if (kind == Kind::Backspacing && last.change.inserted.isEmpty()
+               && change.position + change.removed.size() == last.change.position) {
+        last.change.removed.prepend(change.removed);
+        last.change.position = change.position;
+    } else if (kind == Kind::Deleting && last.change.inserted.isEmpty() && change.position == last.change.position) {
+        last.change.removed += change.removed;
     } else {
         return false;
     }
+    last.kind = kind;
     historySize_ += cost(change) - stepCost;
     forgetOldest();
     return true;

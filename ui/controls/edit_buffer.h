@@ -66,7 +66,9 @@ public:
     static constexpr int stepCost = 32;
 
 private:
-    enum class Kind { Other, Typing, Erasing };
+    // As a line edit groups its undo: a run of typing, of Backspace or of Delete is one step, and so is a
+    // removal of a selection or a word with the one run that follows it.
+    enum class Kind { Other, Removal, Typing, Backspacing, Deleting };
     struct Record {
         Change change;
         int cursorBefore;
@@ -86,7 +88,7 @@ private:
     int anchor_ = 0;
     std::vector<Record> history_;
     std::size_t done_ = 0;    // history_[0, done_) is applied, the rest can be redone
-    bool mergeable_ = false;  // nothing but typing or erasing since the last step
+    bool mergeable_ = false;  // nothing but typing, erasing or a removal since the last step
     qsizetype historySize_ = 0;
 };
 

@@ -31,9 +31,6 @@ constexpr int verticalMargin = 1;
 // pixel wide, so this many always fill the line.
 constexpr int spareCharacters = 64;
 
-// Characters at the start of the text that decide its direction.
-constexpr int directionCharacters = 256;
-
 // Characters either side of the cursor that an input method sees.
 constexpr int surroundingCharacters = 256;
 
@@ -69,11 +66,12 @@ constexpr std::array moveKeys = {
     MoveKey{QKeySequence::MoveToEndOfBlock, Step::End, false},
     MoveKey{QKeySequence::SelectStartOfBlock, Step::Start, true},
     MoveKey{QKeySequence::SelectEndOfBlock, Step::End, true},
-    MoveKey{QKeySequence::MoveToStartOfDocument, Step::Start, false},
-    MoveKey{QKeySequence::MoveToEndOfDocument, Step::End, false},
-    MoveKey{QKeySequence::SelectStartOfDocument, Step::Start, true},
-    MoveKey{QKeySequence::SelectEndOfDocument, Step::End, true},
 };
+
+// The platform's keys are Windows' where Ctrl+Y is Redo; Qt binds it there alone.
+bool windowsKeys() {
+    return QKeySequence::keyBindings(QKeySequence::Redo).contains(QKeySequence(Qt::CTRL | Qt::Key_Y));
+}
 
 // In right-to-left text the arrows move the way they point: Left goes on to the next character.
 Step mirrored(Step step) {
@@ -150,6 +148,7 @@ void TextBox::changed(const std::optional<EditBuffer::Change>& change, bool byUs
                                   || buffer_.selectionEnd() != std::max(shownCursor_, shownAnchor_);
     shownCursor_ = buffer_.cursor();
     shownAnchor_ = buffer_.anchor();
+    if (change) rightToLeft_ = text().isRightToLeft();  // digits alone leave it open: the whole text is read
     scrollToCursor();
     restartBlinking();
     update();
@@ -203,9 +202,11 @@ bool TextBox::handleEditKey(QKeyEvent* event) {
     } else if (event->matches(QKeySequence::Paste)) {
         paste();
     } else if (event->matches(QKeySequence::DeleteStartOfWord)) {
-        changed(buffer_.remove(Step::PreviousWord), true);
+        buffer_.move(Step::PreviousWord, true);  // as a line edit: the word is selected, then goes with the selection
+        changed(buffer_.removeSelection(), true);
     } else if (event->matches(QKeySequence::DeleteEndOfWord)) {
-        changed(buffer_.remove(Step::NextWord), true);
+        buffer_.move(Step::NextWord, true);
+        changed(buffer_.removeSelection(), true);
     } else if (event->matches(QKeySequence::DeleteEndOfLine)) {
         setSelection(cursorPosition(), buffer_.length() - cursorPosition());
         cut();
@@ -225,7 +226,19 @@ bool TextBox::handleEditKey(QKeyEvent* event) {
 bool TextBox::handleMoveKey(QKeyEvent* event) {
     for (const MoveKey& move : moveKeys) {
         if (!event->matches(move.key)) continue;
-        buffer_.move(rightToLeft() ? mirrored(move.step) : move.step, move.mark);
+        const Step step = rightToLeft() ? mirrored(move.step) : move.step;
+        const bool byCharacter = move.step == Step::PreviousCharacter || move.step == Step::NextCharacter;
+        if (byCharacter && !move.mark && buffer_.hasSelection()) {
+            // As a line edit: Windows moves on from the cursor; elsewhere the selection's own end is kept,
+            // the logical one whatever the text's direction.
+            if (windowsKeys())
+                buffer_.moveCursor(buffer_.target(buffer_.cursor(), step), false);
+            else
+                buffer_.moveCursor(
+                    move.step == Step::PreviousCharacter ? buffer_.selectionStart() : buffer_.selectionEnd(), false);
+        } else {
+            buffer_.move(step, move.mark);
+        }
         changed(std::nullopt, false);
         if (move.mark) offerSelection();
         return true;
@@ -423,9 +436,8 @@ TextSlice TextBox::visibleSlice(const QString& composing) const {
 
 TextSlice TextBox::slice(int start, int end) const { return TextSlice(text(), start, end, font(), rightToLeft()); }
 
-// Text that begins in a right-to-left script reads from the right edge, as in a line edit; only
-// its start is looked at.
-bool TextBox::rightToLeft() const { return QStringView(text()).left(directionCharacters).isRightToLeft(); }
+// Text whose first letter is of a right-to-left script reads from the right edge, as in a line edit.
+bool TextBox::rightToLeft() const { return rightToLeft_; }
 
 // Where on screen a visible advance lies, and back.
 qreal TextBox::screenX(qreal advance) const {

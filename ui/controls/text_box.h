@@ -103,6 +103,7 @@ private:
     qreal scrollOffset_ = 0;   // how far that character is pushed out past that edge
     QString composing_;        // an input method's text not yet committed, shown at the cursor
     int composingCursor_ = 0;  // the cursor within it
+    bool rightToLeft_ = false;
     bool cursorShown_ = false;
     QBasicTimer blink_;
     QBasicTimer tripleClick_;

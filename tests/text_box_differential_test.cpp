@@ -1,0 +1,389 @@
+// The text box against QLineEdit: the same seeded random steps go to each, and after every step the
+// text, cursor, selection, undo and redo, focus, clipboard and what an input method sees must agree.
+// Run on xcb as well as offscreen, since their key bindings differ.
+#include "text_box.h"
+
+#include "qt_print.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QTest>
+
+#include <limits>
+#include <random>
+#include <sstream>
+#include <vector>
+
+namespace orvanta {
+namespace {
+
+enum class Kind {
+    Type,
+    Key,
+    Cut,
+    Copy,
+    Paste,
+    PasteLong,
+    PasteLarge,
+    SelectAll,
+    Click,
+    ShiftClick,
+    DoubleClick,
+    Commit
+};
+
+struct Step {
+    Kind kind = Kind::Type;
+    QString text;  // typed, pasted or committed
+    QKeyCombination key{};
+    int position = 0;  // clicked, as a share of the text's length in thousandths
+};
+
+using Steps = std::vector<Step>;
+
+// What the user and an input method can see of either widget.
+struct State {
+    QString text;
+    int cursor;
+    QString selected;
+    int selectionStart;
+    bool undo;
+    bool redo;
+    bool focused;
+    QString clipboard;
+    QString beforeCursor;  // as the input method's surrounding text has it
+    QString afterCursor;
+
+    bool operator==(const State&) const = default;
+};
+
+const QString longText = QString("1,234,567.89 \U0001F4B6 ").repeated(25);
+const QString largeText = QString(EditBuffer::largeEdit + 1, '7');
+
+// An input method sees at least this many characters either side of the cursor.
+constexpr int surroundingCharacters = 256;
+
+// Digit grouping, currency signs, Arabic-Indic digits, right-to-left words, surrogate pairs, combining marks.
+const QStringList texts = {"6",
+                           "12.5",
+                           "1,234,567.89",
+                           "1\u00A0234,5",
+                           "1\u202F234\u202F567",
+                           "$1,000",
+                           "\u20AC 12",
+                           "\u20B9\u00A01,00,000",
+                           "\u0661\u066C\u0662\u0663\u0664\u066B\u0665",
+                           "\u06F1\u06F2\u06F3",
+                           "\u05E9\u05DC\u05D5\u05DD",
+                           "\u0645\u0631\u062D\u0628\u0627 12",
+                           "rate 6.5",
+                           "\U0001D7D9\U0001D7DA",
+                           "\U0001F4B6 5",
+                           "e\u0301t\u00E9",
+                           "n\u0303o",
+                           " ",
+                           "-3"};
+
+// Bindings of both platforms: Ctrl+Y, Ctrl+K and Ctrl+U mean something on one of them at least.
+const std::vector<QKeyCombination> keys = [] {
+    std::vector<QKeyCombination> all;
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End}) {
+        for (Qt::KeyboardModifiers modifiers :
+             {Qt::KeyboardModifiers{}, Qt::KeyboardModifiers{Qt::ShiftModifier},
+              Qt::KeyboardModifiers{Qt::ControlModifier}, Qt::ControlModifier | Qt::ShiftModifier})
+            all.emplace_back(modifiers, key);
+    }
+    for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Delete}) {
+        all.emplace_back(key);
+        all.emplace_back(Qt::ControlModifier, key);
+    }
+    for (Qt::Key key : {Qt::Key_Z, Qt::Key_Y, Qt::Key_K, Qt::Key_U, Qt::Key_A, Qt::Key_X, Qt::Key_C, Qt::Key_V})
+        all.emplace_back(Qt::ControlModifier, key);
+    all.emplace_back(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+    all.emplace_back(Qt::Key_Tab);
+    all.emplace_back(Qt::ShiftModifier, Qt::Key_Backtab);
+    return all;
+}();
+
+const std::vector<QKeyCombination> undoKeys = {Qt::ControlModifier | Qt::Key_Z, Qt::ControlModifier | Qt::Key_Y,
+                                               Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z};
+
+Steps randomSteps(unsigned seed, int count) {
+    std::mt19937 random(seed);
+    const auto pick = [&random](auto size) { return static_cast<int>(random() % size); };
+    Steps steps;
+    for (int i = 0; i < count; ++i) {
+        Step step;
+        step.kind = static_cast<Kind>(pick(12));
+        if (step.kind == Kind::PasteLarge && pick(4) != 0) step.kind = Kind::Key;  // rare: it costs time
+        if (pick(3) == 0) step.kind = Kind::Key;
+        step.text = texts[pick(texts.size())];
+        step.key = pick(4) == 0 ? undoKeys[pick(undoKeys.size())] : keys[pick(keys.size())];  // undo, then redo
+        step.position = pick(1001);
+        steps.push_back(step);
+    }
+    return steps;
+}
+
+std::string describe(const Step& step) {
+    static const char* names[] = {"type",        "key",        "cut",   "copy",        "paste",        "paste long",
+                                  "paste large", "select all", "click", "shift click", "double click", "commit"};
+    std::ostringstream out;
+    out << names[static_cast<int>(step.kind)];
+    if (step.kind == Kind::Type || step.kind == Kind::Commit) out << " \"" << step.text.toStdString() << '"';
+    if (step.kind == Kind::Key) out << ' ' << QKeySequence(step.key).toString().toStdString();
+    if (step.kind >= Kind::Click && step.kind <= Kind::DoubleClick) out << " at " << step.position << "/1000";
+    return out.str();
+}
+
+// A state, with long texts cut to where they part from the other state's.
+std::string describe(const State& state, const State& other) {
+    std::ostringstream out;
+    const auto shown = [&other](const QString& text) {
+        if (text.size() <= 40) return text;
+        const qsizetype from = std::max<qsizetype>(
+            std::mismatch(text.begin(), text.end(), other.text.begin(), other.text.end()).first - text.begin() - 10, 0);
+        return QString("(%1 long, from %2) %3").arg(text.size()).arg(from).arg(text.mid(from, 30));
+    };
+    out << '"' << shown(state.text).toStdString() << "\" cursor " << state.cursor << " selected \""
+        << shown(state.selected).toStdString() << "\" from " << state.selectionStart << (state.undo ? " undo" : "")
+        << (state.redo ? " redo" : "") << (state.focused ? " focused" : "") << " clipboard \""
+        << shown(state.clipboard).toStdString() << "\" im \"" << state.beforeCursor.right(12).toStdString() << "|"
+        << state.afterCursor.left(12).toStdString() << '"';
+    return out.str();
+}
+
+// Where right-to-left letters and left-to-right runs share a line, the box does not yet place positions
+// exactly as a line edit does, so clicks there are left out.
+bool mixesDirections(const QString& text) {
+    bool rightToLeft = false;
+    bool leftToRight = false;
+    for (const uint c : text.toUcs4()) {
+        const QChar::Direction direction = QChar::direction(c);
+        rightToLeft |= direction == QChar::DirR || direction == QChar::DirAL;
+        leftToRight |= direction == QChar::DirL || direction == QChar::DirEN || direction == QChar::DirAN;
+    }
+    return rightToLeft && leftToRight;
+}
+
+// The widget under test between two others that take the focus, so Tab and Shift+Tab lead in and out.
+template <typename Widget> class Stage {
+public:
+    Stage() {
+        auto* before = new QWidget(&window_);
+        widget_ = new Widget(&window_);
+        auto* after = new QWidget(&window_);
+        for (QWidget* neighbour : {before, after}) {
+            neighbour->setFocusPolicy(Qt::StrongFocus);
+            neighbour->resize(20, 20);
+        }
+        widget_->setGeometry(0, 30, 160, widget_->sizeHint().height());
+        if constexpr (std::is_same_v<Widget, QLineEdit>) widget_->setMaxLength(std::numeric_limits<int>::max());
+        after->move(0, 70);
+        window_.resize(200, 100);
+        QObject::connect(widget_, &Widget::textEdited, [this] { edited_ = true; });
+        window_.show();
+        window_.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window_));
+    }
+
+    std::vector<State> run(const Steps& steps) {
+        window_.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window_));
+        widget_->setText({});
+        widget_->setFocus(Qt::OtherFocusReason);
+        widget_->repaint();
+        QApplication::clipboard()->setText("0");
+        std::vector<State> states;
+        for (const Step& step : steps) {
+            if (step.kind != Kind::Type) perform(step);
+            for (const uint codePoint : step.kind == Kind::Type ? step.text.toUcs4() : QList<uint>()) {
+                perform({Kind::Type, QString::fromUcs4(reinterpret_cast<const char32_t*>(&codePoint), 1)});
+            }
+            widget_->repaint();  // a line edit scrolls as it paints, which users see it do after every step
+            states.push_back(state());
+        }
+        return states;
+    }
+
+private:
+    void perform(const Step& step) {
+        const QString before = widget_->text();
+        const bool replacesSelection = step.kind == Kind::Type || step.kind == Kind::Commit || step.kind == Kind::Paste
+                                       || step.kind == Kind::PasteLong || step.kind == Kind::PasteLarge
+                                       || (step.kind == Kind::Key && step.key == (Qt::ControlModifier | Qt::Key_V));
+        const qsizetype selected = replacesSelection ? widget_->selectedText().size() : 0;
+        edited_ = false;
+        act(step);
+        if constexpr (std::is_same_v<Widget, QLineEdit>) {
+            if (edited_ && !undoesOrRedoes(step) && isLarge(before, widget_->text(), selected)) forgetHistory();
+        }
+    }
+
+    void act(const Step& step) {
+        QWidget* focused = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : widget_;
+        switch (step.kind) {
+        case Kind::Type:  // one character, as a key gives it
+            QTest::sendKeyEvent(QTest::Click, focused, Qt::Key_unknown, step.text, {});
+            break;
+        case Kind::Key:
+            // The box redoes on Ctrl+Y everywhere, as Windows programs do; a line edit on X11 does not.
+            if constexpr (std::is_same_v<Widget, QLineEdit>) {
+                if (step.key == (Qt::ControlModifier | Qt::Key_Y) && focused == widget_) {
+                    widget_->redo();
+                    break;
+                }
+            }
+            QTest::keyClick(focused, step.key.key(), step.key.keyboardModifiers());
+            break;
+        case Kind::Cut: widget_->cut(); break;
+        case Kind::Copy: widget_->copy(); break;
+        case Kind::Paste: widget_->paste(); break;
+        case Kind::PasteLong:
+            QApplication::clipboard()->setText(longText);
+            widget_->paste();
+            break;
+        case Kind::PasteLarge:
+            QApplication::clipboard()->setText(largeText);
+            widget_->paste();
+            break;
+        case Kind::SelectAll: widget_->selectAll(); break;
+        case Kind::Click:
+        case Kind::ShiftClick:
+        case Kind::DoubleClick: click(step); break;
+        case Kind::Commit: {
+            QInputMethodEvent event(QString(), {});
+            event.setCommitString(step.text);
+            QApplication::sendEvent(widget_, &event);
+            break;
+        }
+        }
+    }
+
+    // A click where the widget itself puts the chosen position, in the middle of the pixels that reach it.
+    void click(const Step& step) {
+        if (mixesDirections(widget_->text())) return;
+        const int position = static_cast<int>(widget_->text().size() * step.position / 1000);
+        const int y = widget_->height() / 2;
+        std::vector<int> reaching;
+        for (int x = 0; x < widget_->width(); ++x) {
+            if (positionAt(QPoint(x, y)) == position) reaching.push_back(x);
+        }
+        if (reaching.empty()) return;
+        const QPoint point(reaching[reaching.size() / 2], y);
+        if (step.kind == Kind::DoubleClick) {
+            QTest::mouseDClick(widget_, Qt::LeftButton, {}, point);
+            QTest::qWait(2 * QApplication::doubleClickInterval());  // no triple click with what follows
+        } else {
+            QTest::mouseClick(widget_, Qt::LeftButton,
+                              step.kind == Kind::ShiftClick ? Qt::ShiftModifier : Qt::KeyboardModifiers{}, point);
+        }
+    }
+
+    // The box forgets its history on purpose at an edit too large to keep; the line edit is made to as well.
+    // Nothing else in the sequences comes near the box's bound on the history's size.
+    // Typing or pasting removes at least the selection, even where it puts the same text back.
+    static bool isLarge(const QString& before, const QString& after, qsizetype selected) {
+        qsizetype same = 0;
+        while (same < before.size() && same < after.size() && before[same] == after[same]) ++same;
+        qsizetype sameEnd = 0;
+        while (sameEnd < before.size() - same && sameEnd < after.size() - same
+               && before[before.size() - 1 - sameEnd] == after[after.size() - 1 - sameEnd])
+            ++sameEnd;
+        const qsizetype removed = std::max(before.size() - same - sameEnd, selected);
+        return 2 * removed + after.size() - before.size() > EditBuffer::largeEdit;
+    }
+
+    static bool undoesOrRedoes(const Step& step) {
+        return step.kind == Kind::Key && (step.key.key() == Qt::Key_Z || step.key.key() == Qt::Key_Y);
+    }
+
+    void forgetHistory() {
+        const int cursor = widget_->cursorPosition();
+        widget_->setText(widget_->text());
+        widget_->setCursorPosition(cursor);
+    }
+
+    int positionAt(const QPoint& point) const {
+        if constexpr (std::is_same_v<Widget, QLineEdit>)
+            return widget_->cursorPositionAt(point);
+        else
+            return widget_->positionAt(point);
+    }
+
+    State state() const {
+        const QString surrounding = widget_->inputMethodQuery(Qt::ImSurroundingText).toString();
+        const int cursor = widget_->inputMethodQuery(Qt::ImCursorPosition).toInt();
+        return {widget_->text(),
+                widget_->cursorPosition(),
+                widget_->selectedText(),
+                widget_->selectionStart(),
+                widget_->isUndoAvailable(),
+                widget_->isRedoAvailable(),
+                widget_->hasFocus(),
+                QApplication::clipboard()->text(),
+                surrounding.left(cursor).right(surroundingCharacters),
+                surrounding.mid(cursor, surroundingCharacters)};
+    }
+
+    QWidget window_;
+    Widget* widget_;
+    bool edited_ = false;
+};
+
+// The first step at which the two disagree, or -1.
+int firstDifference(Stage<TextBox>& box, Stage<QLineEdit>& edit, const Steps& steps) {
+    const std::vector<State> boxStates = box.run(steps);
+    const std::vector<State> editStates = edit.run(steps);
+    const auto mismatch = std::mismatch(boxStates.begin(), boxStates.end(), editStates.begin());
+    return mismatch.first == boxStates.end() ? -1 : static_cast<int>(mismatch.first - boxStates.begin());
+}
+
+// The shortest sequence that still fails, found by deleting chunks of steps, then single steps.
+Steps shrink(Stage<TextBox>& box, Stage<QLineEdit>& edit, Steps steps) {
+    for (std::size_t chunk = steps.size() / 2; chunk >= 1; chunk /= 2) {
+        for (std::size_t start = 0; start + chunk <= steps.size();) {
+            Steps shorter = steps;
+            shorter.erase(shorter.begin() + start, shorter.begin() + start + chunk);
+            const int failing = firstDifference(box, edit, shorter);
+            if (failing >= 0) {
+                shorter.resize(failing + 1);
+                steps = shorter;
+            } else {
+                start += chunk;
+            }
+        }
+    }
+    return steps;
+}
+
+TEST(TextBoxDifferential, AgreesWithALineEditStepByStep) {
+    QApplication::setDoubleClickInterval(20);
+    Stage<TextBox> box;
+    Stage<QLineEdit> edit;
+    constexpr int sequences = 40;
+    constexpr int length = 100;
+    for (unsigned seed = 1; seed <= sequences; ++seed) {
+        Steps steps = randomSteps(seed, length);
+        int failing = firstDifference(box, edit, steps);
+        if (failing < 0) continue;
+        steps.resize(failing + 1);
+        steps = shrink(box, edit, steps);
+        std::ostringstream out;
+        out << "seed " << seed << " on " << QGuiApplication::platformName().toStdString()
+            << ", shortest failing steps:";
+        for (const Step& step : steps) out << "\n  " << describe(step);
+        const std::vector<State> boxStates = box.run(steps);
+        const std::vector<State> editStates = edit.run(steps);
+        out << "\nbox:       " << describe(boxStates.back(), editStates.back())
+            << "\nline edit: " << describe(editStates.back(), boxStates.back());
+        ADD_FAILURE() << out.str();
+        return;
+    }
+}
+
+}  // namespace
+}  // namespace orvanta
