@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 #include <vector>
@@ -135,6 +136,37 @@ TEST_F(WindowServices, ModalShowWaitsUntilHiddenWhileOtherWindowsTakeNoInput) {
     EXPECT_FALSE(windowInstance<frmProbe>().isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(isLoaded<frmProbe>());
+}
+
+// A modal window and a message box belong to the main window that is up, which keeps them above it.
+// (Winning the keyboard back after a click on that window shows only on Wayland: end_to_end_wayland.)
+TEST_F(WindowServices, ModalWindowsBelongToTheMainWindowThatIsUp) {
+    frmOther& owner = windowInstance<frmOther>();
+    owner.Show();
+    const auto check = [&owner](QWidget& modal) {
+        EXPECT_EQ(modal.windowHandle()->transientParent(), owner.windowHandle());
+    };
+    bool windowChecked = false;
+    Window::setModalResponder([&](Window& shown) {
+        check(shown);
+        windowChecked = true;
+        shown.Hide();
+    });
+    windowInstance<frmProbe>().Show(Window::Modal);
+    EXPECT_TRUE(windowChecked);
+
+    bool boxChecked = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        check(*box);
+        boxChecked = true;
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(MsgBox("Are you sure you want to exit the program?", MsgBoxStyle::YesNoExclamation, "Orvanta"),
+              MsgBoxAnswer::Yes);
+    EXPECT_TRUE(boxChecked);
+    owner.Unload();
 }
 
 // Stops the test run if a modal wait is still on after two seconds, as nothing else would end it.
