@@ -7,8 +7,9 @@
 # focused "Next >", copies the schedule, presses Exit, clicks the result window beneath the question,
 # answers Yes with Enter and expects the program to end with status 0. What the keys reached is read
 # back from the clipboard. On X11 the credits window stays out of the task bar and pager and above
-# the entry window, and the framed windows stand centred on the screen, frame included; on Wayland
-# the schedule is still on the clipboard once the program has gone.
+# the entry window, the credits window and the exit question are transient for their window, and
+# the framed windows stand centred on the screen, frame included; on Wayland the schedule is still
+# on the clipboard once the program has gone.
 # First, without a display (x11) and losing the platform's display server, the program says so in
 # one line and ends with status 1.
 # Exits 77, which ctest counts as skipped, where a tool it needs is missing, except under CI.
@@ -290,8 +291,7 @@ check_credits_window_x11() {
   for state in _NET_WM_STATE_SKIP_TASKBAR _NET_WM_STATE_SKIP_PAGER; do
     [[ $states == *$state* ]] || fail "the credits window lacks $state: $states"
   done
-  xprop -id "$splash" WM_TRANSIENT_FOR | grep -q "$(printf '0x%x' "$entry")" ||
-    fail "the credits window is not transient for the entry window: $(xprop -id "$splash" WM_TRANSIENT_FOR)"
+  check_transient_x11 frmSplash frmMain
   if [ "$ORVANTA_ON_VIRTUAL_DISPLAY" = openbox ]; then
     stacking=$(xprop -root _NET_CLIENT_LIST_STACKING | sed -n 's/.*# //p' | tr -d ,)
     stacking=" $(printf '%s ' $stacking)"
@@ -299,6 +299,15 @@ check_credits_window_x11() {
     [[ " $above" == *" $(printf '0x%x' "$splash") "* ]] || fail "the credits window is not above the entry window"
   fi
   echo "credits window over the entry window and transient for it, out of the task bar and pager"
+}
+# X11 only: the first window belongs to the second (WM_TRANSIENT_FOR), so no task bar lists it apart.
+check_transient_x11() {
+  [ "$platform" = x11 ] || return 0
+  local window owner
+  window=$(await_window "$1") || fail "$1 is not shown"
+  owner=$(await_window "$2") || fail "$2 is not shown"
+  xprop -id "$window" WM_TRANSIENT_FOR | grep -q "$(printf '0x%x' "$owner")" ||
+    fail "$1 is not transient for $2: $(xprop -id "$window" WM_TRANSIENT_FOR)"
 }
 check_centred_x11() {
   [ "$platform" = x11 ] || return 0
@@ -367,6 +376,7 @@ echo "Enter pressed the focused < Back and Next >"
 await_still result
 keys Tab Tab space
 await_change result question
+check_transient_x11 other frmOutput
 focus_on_bare_x other
 click_window_beneath result question || fail "no part of the result window beside the exit question"
 await_still clicked
