@@ -128,7 +128,7 @@ if [ -z "${ORVANTA_ON_VIRTUAL_DISPLAY:-}" ]; then
   done
   for desktop in "${desktops[@]}"; do
     echo "== $platform, $desktop"
-    ORVANTA_ON_VIRTUAL_DISPLAY=$desktop timeout 50 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program" "$platform" ||
+    ORVANTA_ON_VIRTUAL_DISPLAY=$desktop timeout 70 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$program" "$platform" ||
       exit 1
   done
   exit 0
@@ -220,22 +220,23 @@ differ() {
   [ "$(convert "$work/$1.ppm" "$work/$2.ppm" -compose difference -composite -threshold 5% -colorspace gray \
     -format '%[fx:mean*w*h > 64]' info:)" = 1 ]
 }
-# Waits until the screen stops changing, at most 5 seconds, and keeps the last screenshot. The
-# pointer waits in the corner, out of the windows' way.
+# Waits until the screen stops changing for over half a second, at most 5 seconds, and keeps the last
+# screenshot. The pointer waits in the corner, out of the windows' way.
 await_still() {
-  local deadline=$((SECONDS + 5))
+  local deadline=$((SECONDS + 5)) still=0
   xdotool mousemove 1023 767
   screenshot "$1"
-  while [ $SECONDS -lt $deadline ]; do
+  while [ $SECONDS -lt $deadline ] && [ $still -lt 2 ]; do
     sleep 0.3
     screenshot "$1.next"
-    differ "$1" "$1.next" || return 0
+    if differ "$1" "$1.next"; then still=0; else still=$((still + 1)); fi
     mv "$work/$1.next.ppm" "$work/$1.ppm"
   done
 }
-# Waits at most 5 seconds until the screen differs from the given screenshot, then until it is still.
+# Waits until the screen differs from the given screenshot, at most 5 seconds or the seconds given,
+# then until it is still.
 await_change() {
-  local deadline=$((SECONDS + 5))
+  local deadline=$((SECONDS + ${3:-5}))
   while [ $SECONDS -lt $deadline ]; do
     screenshot "$2"
     differ "$1" "$2" && break
@@ -325,7 +326,7 @@ fi
 pid=$!
 
 # The start-up credits window takes the keyboard; a key dismisses it, and the focus is in Amount.
-await_still start
+await_change desktop start 15
 check_credits_window_x11
 focus_on_bare_x frmSplash
 keys space
