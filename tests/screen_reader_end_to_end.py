@@ -1,0 +1,137 @@
+"""Uses the real program with the Orca screen reader, as a blind user would, and checks what Orca says.
+
+Orca runs with a private home and settings, speaking through speech-dispatcher's dummy module; every
+utterance is a "SPEECH OUTPUT" line of its debug log. Keys go to the program through the X server
+(xdotool), so Orca hears them as it hears a user's. Each step presses its keys and waits until Orca
+has said the expected utterances, in that order, among whatever else it says.
+
+Run by screen_reader_end_to_end_test.sh on a display and a session bus of its own.
+"""
+
+import os
+import re
+import subprocess
+import sys
+import time
+
+WAIT_SECONDS = 20
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?(?:\{.*\})?\s*$")
+
+
+class Failure(Exception):
+    pass
+
+
+class Orca:
+    def __init__(self, work):
+        home = os.environ["HOME"]
+        os.makedirs(os.path.join(home, ".config", "speech-dispatcher"))
+        with open(os.path.join(home, ".config", "speech-dispatcher", "speechd.conf"), "w") as conf:
+            # The dummy module plays one recorded message for every utterance, here into ALSA's null device.
+            conf.write('AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n'
+                       'AudioOutputMethod "alsa"\nAudioALSADevice "null"\n')
+        settings = os.path.join(work, "orca")
+        os.makedirs(settings)
+        with open(os.path.join(settings, "orca-customizations.py"), "w") as customizations:
+            # Each line of the debug log reaches the file as it is written, for the test to read.
+            customizations.write("import orca.debug\norca.debug.debugFile.reconfigure(line_buffering=True)\n")
+        self.log = os.path.join(work, "orca.log")
+        open(self.log, "w").close()
+        self.heard = 0  # utterances already matched
+        self.process = subprocess.Popen(["orca", "--user-prefs", settings, "--debug-file", self.log],
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def utterances(self):
+        with open(self.log, errors="replace") as log:
+            return [m.group(1).strip() for m in map(SPOKEN.search, log) if m]
+
+    def expect(self, step, expected):
+        """Waits until the utterances not yet heard hold the expected ones in order; each expected
+        one is a string that must be a whole utterance or a compiled pattern that must match one."""
+        deadline = time.monotonic() + WAIT_SECONDS
+        while True:
+            said = self.utterances()[self.heard:]
+            position = 0
+            for utterance_index, utterance in enumerate(said):
+                wanted = expected[position]
+                if utterance == wanted if isinstance(wanted, str) else wanted.search(utterance):
+                    position += 1
+                    if position == len(expected):
+                        self.heard += utterance_index + 1
+                        print("%s: %s" % (step, " | ".join(said[:utterance_index + 1])))
+                        return
+            if time.monotonic() > deadline:
+                wanted = expected[position]
+                raise Failure("%s: Orca never said %r; it said %r" %
+                              (step, wanted if isinstance(wanted, str) else wanted.pattern, said))
+            time.sleep(0.1)
+
+
+def keys(*names):
+    for name in names:
+        if name.startswith("type:"):
+            subprocess.run(["xdotool", "type", "--delay", "80", name[5:]], check=True)
+        else:
+            subprocess.run(["xdotool", "key", name], check=True)
+
+
+def use_program(orca, program):
+    def step(name, presses, *expected):
+        keys(*presses)
+        orca.expect(name, list(expected))
+
+    step("credits", [], "Orvanta dialog Orvanta Version 2.0 Created by the Orvanta developers Figures are estimates "
+         "only. \u00a9 2026 Orvanta Click or Press a key to continue.")
+    step("credits dismissed", ["space"], "Amount text.")
+    step("amount typed", ["type:100000", "Home"], "1", "0", "0", "0", "0", "0")
+    step("Tab to the rate", ["Tab"], "Rate text.")
+    step("rate typed", ["type:6", "Home"], "6")
+    step("Tab to the terms", ["Tab"], "Terms text.")
+    step("terms typed", ["type:30", "Home"], "3", "0")
+    # The caret is at the start of every box now; the focus must still be spoken with the box's name.
+    step("Shift+Tab to the rate", ["shift+Tab"], "Rate text.", "6 selected.")
+    step("Shift+Tab to the amount", ["shift+Tab"], "Amount text.", "100000 selected.")
+    step("Tab to the rate again", ["Tab"], "Rate text.", "6 selected.")
+    step("Tab to the terms again", ["Tab"], "Terms text.", "30 selected.")
+    step("Tab to Next", ["Tab"], "Next > push button.")
+    step("Next", ["space"], "Schedule.", "table with 361 rows 4 columns.",
+         "Amount: $100,000.00, Terms: 30(360 months), Rate: % 6.00, Payment: $599.55/mo.")
+    step("Down to month 1", ["Down"], "$599.55.", "% 500.00.", "$99.55.", "$99,900.45.")
+    step("Down to month 2", ["Down"], "$599.55.", "% 499.50.", "$100.05.", "$99,800.41.")
+    step("Up to month 1", ["Up"], "$599.55.", "% 500.00.", "$99.55.", "$99,900.45.")
+    step("Tab to Back", ["Tab"], "< Back push button.")
+    step("Back", ["space"], "Orvanta.", "Next > push button.")
+    step("Tab to Exit", ["Tab"], "Exit push button.")
+    step("Exit", ["space"], "alert Orvanta.", "Are you sure you want to exit the program?", "Yes push button.")
+    keys("Return")
+    try:
+        status = program.wait(WAIT_SECONDS)
+    except subprocess.TimeoutExpired:
+        raise Failure("the program did not end on Yes")
+    if status != 0:
+        raise Failure("the program ended with status %d" % status)
+    print("ended with status 0 on Yes")
+
+
+def main():
+    work = os.environ["SCREEN_READER_WORK"]
+    desktop = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    orca = Orca(work)
+    program = None
+    try:
+        orca.expect("Orca started", ["Screen reader on."])
+        program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
+        use_program(orca, program)
+    except Failure as failure:
+        print("FAILED:", failure, file=sys.stderr)
+        return 1
+    finally:
+        for process in (program, orca.process, desktop):
+            if process is not None and process.poll() is None:
+                process.kill()
+                process.wait()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
