@@ -69,21 +69,24 @@ TEST_F(Accessibility, ScheduleReadsThroughTheTableInterfaceInRangeAndOut) {
     QAccessibleTableInterface* table = grid->tableInterface();
     ASSERT_NE(table, nullptr);
     ASSERT_EQ(table->rowCount(), 361);
-    ASSERT_EQ(table->columnCount(), 4);
+    ASSERT_EQ(table->columnCount(), 5);  // the month first
     EXPECT_EQ(grid->text(QAccessible::Description),
               "Amount: $100,000.00, Terms: 30(360 months), Rate: % 6.00, Payment: $599.55/mo");
 
     const std::pair<int, QString> rows[] = {{0, "0"}, {1, "1"}, {360, "360"}, {-1, ""}, {361, ""}, {461, ""}};
     for (const auto& [row, description] : rows) EXPECT_EQ(table->rowDescription(row), description) << row;
 
-    const std::pair<int, QString> columns[] = {{0, "Payment"}, {3, "Balance"}, {-1, ""}, {4, ""}, {104, ""}};
+    const std::pair<int, QString> columns[] = {{0, "Month"}, {1, "Payment"}, {4, "Balance"},
+                                               {-1, ""},     {5, ""},        {104, ""}};
     for (const auto& [col, description] : columns) EXPECT_EQ(table->columnDescription(col), description) << col;
 
+    // A cell reads with its row's month and its column's heading, as a screen reader asks for them.
     const struct {
         int row, col;
         std::optional<QString> text;
-    } cells[] = {{0, 3, "$100,000.00"}, {1, 0, "$599.55"}, {1, 1, "% 500.00"}, {1, 3, "$99,900.45"}, {-1, 0, {}},
-                 {361, 0, {}},          {461, 0, {}},      {0, -1, {}},        {0, 4, {}},           {0, 104, {}},
+    } cells[] = {{0, 4, "$100,000.00"}, {1, 1, "$599.55"},     {1, 2, "% 500.00"}, {1, 4, "$99,900.45"},
+                 {0, 0, "Month 0"},     {360, 0, "Month 360"}, {-1, 0, {}},        {361, 0, {}},
+                 {461, 0, {}},          {0, -1, {}},           {0, 5, {}},         {0, 104, {}},
                  {-1, -1, {}}};
     for (const auto& [row, col, text] : cells) {
         SCOPED_TRACE(testing::Message() << row << ", " << col);
@@ -94,6 +97,11 @@ TEST_F(Accessibility, ScheduleReadsThroughTheTableInterfaceInRangeAndOut) {
         }
         ASSERT_NE(cell, nullptr);
         EXPECT_EQ(cell->text(QAccessible::Name), *text);
+        QAccessibleTableCellInterface* headed = cell->tableCellInterface();
+        ASSERT_NE(headed, nullptr);
+        EXPECT_EQ(headed->rowHeaderCells().value(0)->text(QAccessible::Name), "Month " + QString::number(row));
+        EXPECT_EQ(headed->columnHeaderCells().value(0)->text(QAccessible::Name), table->columnDescription(col));
+        EXPECT_EQ(grid->child(grid->indexOfChild(cell)), cell);
     }
 }
 

@@ -94,11 +94,11 @@ def use_program(orca, program):
     step("Tab to the rate again", ["Tab"], "Rate text.", "6 selected.")
     step("Tab to the terms again", ["Tab"], "Terms text.", "30 selected.")
     step("Tab to Next", ["Tab"], "Next > push button.")
-    step("Next", ["space"], "Schedule.", "table with 361 rows 4 columns.",
+    step("Next", ["space"], "Schedule.", "table with 361 rows 5 columns.",
          "Amount: $100,000.00, Terms: 30(360 months), Rate: % 6.00, Payment: $599.55/mo.")
-    step("Down to month 1", ["Down"], "$599.55.", "% 500.00.", "$99.55.", "$99,900.45.")
-    step("Down to month 2", ["Down"], "$599.55.", "% 499.50.", "$100.05.", "$99,800.41.")
-    step("Up to month 1", ["Up"], "$599.55.", "% 500.00.", "$99.55.", "$99,900.45.")
+    step("Down to month 1", ["Down"], "Month 1.", "$599.55.", "% 500.00.", "$99.55.", "$99,900.45.")
+    step("Down to month 2", ["Down"], "Month 2.", "$599.55.", "% 499.50.", "$100.05.", "$99,800.41.")
+    step("Up to month 1", ["Up"], "Month 1.", "$599.55.", "% 500.00.", "$99.55.", "$99,900.45.")
     step("Tab to Back", ["Tab"], "< Back push button.")
     step("Back", ["space"], "Orvanta.", "Next > push button.")
     step("Tab to Exit", ["Tab"], "Exit push button.")
