@@ -80,14 +80,21 @@ def use_program(orca, program):
         keys(*presses)
         orca.expect(name, list(expected))
 
-    step("credits", [], "Orvanta dialog Orvanta Version 2.0 Created by the Orvanta developers Figures are estimates "
-         "only. \u00a9 2026 Orvanta Click or Press a key to continue.")
+    credits = ("Orvanta dialog Orvanta Version 2.0 Created by the Orvanta developers Figures are estimates only. "
+               "\u00a9 2026 Orvanta Click or Press a key to continue.")
+    step("credits at start-up", [], credits)
     step("credits dismissed", ["space"], "Amount text.")
     step("amount typed", ["type:100000", "Home"], "1", "0", "0", "0", "0", "0")
     step("Tab to the rate", ["Tab"], "Rate text.")
     step("rate typed", ["type:6", "Home"], "6")
     step("Tab to the terms", ["Tab"], "Terms text.")
-    step("terms typed", ["type:30", "Home"], "3", "0")
+    step("terms typed", ["type:30x", "Home"], "3", "0", "x")
+    step("Enter on an unusable term", ["Return"], "alert Orvanta.",
+         "Please make sure you enter valid data into each field.", "OK push button.")
+    step("the message answered", ["Return"], "Terms text.", "30x.")
+    step("to the end of the term", ["End"], "blank")
+    step("the term mended", ["BackSpace"], "backspace", "x")
+    step("to the start of the term", ["Home"], "3")
     # The caret is at the start of every box now; the focus must still be spoken with the box's name.
     step("Shift+Tab to the rate", ["shift+Tab"], "Rate text.", "6 selected.")
     step("Shift+Tab to the amount", ["shift+Tab"], "Amount text.", "100000 selected.")
@@ -99,9 +106,15 @@ def use_program(orca, program):
     step("Down to month 1", ["Down"], "Month 1.", "$599.55.", "% 500.00.", "$99.55.", "$99,900.45.")
     step("Down to month 2", ["Down"], "Month 2.", "$599.55.", "% 499.50.", "$100.05.", "$99,800.41.")
     step("Up to month 1", ["Up"], "Month 1.", "$599.55.", "% 500.00.", "$99.55.", "$99,900.45.")
-    step("Tab to Back", ["Tab"], "< Back push button.")
+    step("Tab round to Credits", ["Tab", "Tab", "Tab"], "Credits push button.")
+    step("credits over the result", ["space"], credits)
+    step("credits dismissed", ["Return"], "Credits push button.")
+    step("Shift+Tab to Back", ["shift+Tab", "shift+Tab"], "< Back push button.")
     step("Back", ["space"], "Orvanta.", "Next > push button.")
-    step("Tab to Exit", ["Tab"], "Exit push button.")
+    step("Tab to Credits", ["Tab", "Tab"], "Credits push button.")
+    step("credits over the entries", ["space"], credits)
+    step("credits dismissed", ["a"], "Credits push button.")
+    step("Shift+Tab to Exit", ["shift+Tab"], "Exit push button.")
     step("Exit", ["space"], "alert Orvanta.", "Are you sure you want to exit the program?", "Yes push button.")
     keys("Return")
     try:
