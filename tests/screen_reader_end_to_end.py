@@ -117,6 +117,7 @@ def use_program(orca, program):
     step("Down to month 1", ["Down"], "Month 1.", "$599.55.", "% 500.00.", "$99.55.", "$99,900.45.")
     step("Down to month 2", ["Down"], "Month 2.", "$599.55.", "% 499.50.", "$100.05.", "$99,800.41.")
     step("Up to month 1", ["Up"], "Month 1.", "$599.55.", "% 500.00.", "$99.55.", "$99,900.45.")
+    step("Left to the principal", ["Left"], "Principle column header $99.55.")
     step("Tab round to Credits", ["Tab", "Tab", "Tab"], "Credits push button.")
     step("credits over the result", ["space"], credits)
     step("credits dismissed", ["Return"], "Credits push button.")
