@@ -59,24 +59,19 @@ class Orca:
             return [m.group(1).strip() for m in map(SPOKEN.search, log) if m]
 
     def expect(self, step, expected):
-        """Waits until the utterances not yet heard hold the expected ones in order; each expected
-        one is a string that must be a whole utterance or a compiled pattern that must match one."""
+        """Waits until the utterances not yet heard hold the expected ones, whole and in order."""
         deadline = time.monotonic() + WAIT_SECONDS
         while True:
             said = self.utterances()[self.heard:]
             position = 0
-            for utterance_index, utterance in enumerate(said):
-                wanted = expected[position]
-                if utterance == wanted if isinstance(wanted, str) else wanted.search(utterance):
-                    position += 1
-                    if position == len(expected):
-                        self.heard += utterance_index + 1
-                        print("%s: %s" % (step, " | ".join(said[:utterance_index + 1])))
-                        return
+            for index, utterance in enumerate(said):
+                position += utterance == expected[position]
+                if position == len(expected):
+                    self.heard += index + 1
+                    print("%s: %s" % (step, " | ".join(said[:index + 1])))
+                    return
             if time.monotonic() > deadline:
-                wanted = expected[position]
-                raise Failure("%s: Orca never said %r; it said %r" %
-                              (step, wanted if isinstance(wanted, str) else wanted.pattern, said))
+                raise Failure("%s: Orca never said %r; it said %r" % (step, expected[position], said))
             time.sleep(0.1)
 
 
