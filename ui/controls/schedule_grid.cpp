@@ -2,6 +2,7 @@
 
 #include "fixed_cell_header.h"
 #include "fonts.h"
+#include "schedule_grid_accessible.h"
 #include "schedule_grid_model.h"
 #include "theme_colours.h"
 #include "twips.h"
@@ -94,6 +95,7 @@ ScheduleGrid::ScheduleGrid(QWidget* parent) : QTableView(parent), model_(new Sch
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     showFixedCells();
+    registerScheduleGridAccessibility(*this);
 }
 
 void ScheduleGrid::AddItem(const QString& item) { model_->addItem(item); }

@@ -367,8 +367,11 @@ void TextBox::focusInEvent(QFocusEvent* event) {
     const bool byKey =
         reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
     if (byKey && !hasSelectedText()) buffer_.selectAll();
-    changed(std::nullopt, false);
     QWidget::focusInEvent(event);
+    // Qt tells screen readers of the focus once this handler returns. The cursor and selection are
+    // told after it, as a line edit's are: told first, Orca takes them for the news and drops the focus.
+    QMetaObject::invokeMethod(
+        this, [this] { changed(std::nullopt, false); }, Qt::QueuedConnection);
 }
 
 void TextBox::focusOutEvent(QFocusEvent* event) {

@@ -97,6 +97,12 @@ void frmOutput::AddItem(const std::string& item) { FGrid->AddItem(QString::fromS
 void frmOutput::setFixedRows(int rows) { FGrid->setFixedRows(rows); }
 
 void frmOutput::showEvent(QShowEvent* event) {
+    // Read with the grid as it takes the focus: the one figure the program gives, without a hunt.
+    QStringList summary;
+    for (const auto& [caption, value] : {std::pair{Label1[0], lblAmount}, std::pair{Label1[1], lblTerms},
+                                         std::pair{Label1[2], lblRate}, std::pair{Label1[3], lblPayment}})
+        summary << caption->text() + ' ' + value->text();
+    FGrid->setAccessibleDescription(summary.join(", "));
     Window::showEvent(event);
     // The opening row's balance, the first cell that always holds a figure.
     if (!FGrid->currentIndex().isValid() && FGrid->Rows() > 1) FGrid->setCurrentCell(1, 4);

@@ -9,6 +9,7 @@
 #include "task_bar.h"
 #include "theme_colours.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -22,11 +23,29 @@ QLabel* textLabel(QWidget* frame, const char* name, const QString& text, int lef
     return label;
 }
 
+// As a dialog, the window has a screen reader read its lines when it appears: the version, the
+// owner line, the notices and the hint.
+QAccessibleInterface* splashAccessible(const QString& className, QObject* object) {
+    auto* splash = qobject_cast<frmSplash*>(object);
+    return splash != nullptr && className == frmSplash::staticMetaObject.className()
+               ? new QAccessibleWidget(splash, QAccessible::Dialog)
+               : nullptr;
+}
+
+void announceAsDialog(frmSplash&) {
+    static const bool installed = [] {
+        QAccessible::installFactory(splashAccessible);
+        return true;
+    }();
+    (void)installed;
+}
+
 }  // namespace
 
 frmSplash::frmSplash() {
     setObjectName("frmSplash");
-    setAccessibleName("Orvanta credits");
+    setWindowTitle(programName);
+    announceAsDialog(*this);
     // A borderless dialog, which window managers keep above the program's other windows, and
     // kept out of the task bar and the pager.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
@@ -60,6 +79,8 @@ frmSplash::frmSplash() {
     lblVersion->setAlignment(Qt::AlignRight | Qt::AlignTop);
     setTextColour(lblVersion, QColor(0, 0, 255));
     lblVersion->adjustSize();
+    // Orca reads the lines of a dialog that have three words or more; this one reads as the program's.
+    lblVersion->setAccessibleName(programName + ' ' + lblVersion->text());
 
     lblNotice = textLabel(Frame1, "lblNotice", "Figures are estimates only.", 3480, 3360, 2895, 255);
     lblNotice->setFont(designFont("Arial", 8.25));

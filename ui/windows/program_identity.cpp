@@ -4,6 +4,7 @@
 #include "fonts.h"
 #include "theme_colours.h"
 
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -57,11 +58,36 @@ private:
     }
 };
 
+// The shadow repeats the title; screen readers are told it is not there, so each window has one title.
+class HiddenShadow : public QAccessibleWidget {
+public:
+    explicit HiddenShadow(QWidget* shadow) : QAccessibleWidget(shadow, QAccessible::StaticText) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
+
+QAccessibleInterface* shadowAccessible(const QString&, QObject* object) {
+    auto* shadow = dynamic_cast<TitleShadow*>(object);
+    return shadow != nullptr ? new HiddenShadow(shadow) : nullptr;
+}
+
 }  // namespace
 
 QLabel* productNameLabel(int index, QWidget* container, int leftTwips, int topTwips) {
     const QByteArray name = QByteArray("lblProductName(") + QByteArray::number(index) + ")";
+    static const bool hidden = [] {
+        QAccessible::installFactory(shadowAccessible);
+        return true;
+    }();
+    (void)hidden;
     QLabel* label = index == 1 ? new TitleShadow(programName, container) : new QLabel(programName, container);
+    // Qt made the label's accessible while building it, when it was no shadow yet: it is made afresh.
+    if (index == 1)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(label)));
     designed(label, name.constData(), leftTwips, topTwips, 4665, 765);
     label->setFont(designFont("Arial", 32.25, QFont::Bold));
     label->adjustSize();

@@ -1,0 +1,157 @@
+"""Uses the real program with the Orca screen reader, as a blind user would, and checks what Orca says.
+
+Orca runs with a private home and settings, speaking through speech-dispatcher's dummy module; every
+utterance is a "SPEECH OUTPUT" line of its debug log. Keys go to the program through the X server
+(xdotool), so Orca hears them as it hears a user's. Each step presses its keys and waits until Orca
+has said the expected utterances, in that order, among whatever else it says.
+
+Run by screen_reader_end_to_end_test.sh on a display and a session bus of its own.
+"""
+
+import os
+import re
+import subprocess
+import sys
+import time
+
+WAIT_SECONDS = 20
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?(?:\{.*\})?\s*$")
+
+
+# What the orca command does, less its refusal to start beside another Orca of the same user (the
+# user's own screen reader, say); the debug log is written line by line, for the test to read.
+LAUNCH_ORCA = """
+import sys
+from orca import debug
+debug.debugLevel = debug.LEVEL_ALL
+debug.eventDebugLevel = debug.LEVEL_OFF
+debug.debugFile = open(sys.argv[2], "w", buffering=1)
+from orca import orca
+settings = orca.getSettingsManager()
+settings.activate(sys.argv[1], {})
+sys.path.insert(0, settings.getPrefsDir())
+sys.exit(orca.main())
+"""
+
+
+class Failure(Exception):
+    pass
+
+
+class Orca:
+    def __init__(self, work):
+        home = os.environ["HOME"]
+        os.makedirs(os.path.join(home, ".config", "speech-dispatcher"))
+        with open(os.path.join(home, ".config", "speech-dispatcher", "speechd.conf"), "w") as conf:
+            # The dummy module plays one recorded message for every utterance, here into ALSA's null device.
+            conf.write('AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n'
+                       'AudioOutputMethod "alsa"\nAudioALSADevice "null"\n')
+        settings = os.path.join(work, "orca")
+        self.log = os.path.join(work, "orca.log")
+        self.heard = 0  # utterances already matched
+        self.process = subprocess.Popen([sys.executable, "-c", LAUNCH_ORCA, settings, self.log],
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def utterances(self):
+        if not os.path.exists(self.log):
+            return []
+        with open(self.log, errors="replace") as log:
+            return [m.group(1).strip() for m in map(SPOKEN.search, log) if m]
+
+    def expect(self, step, expected):
+        """Waits until the utterances not yet heard hold the expected ones, whole and in order."""
+        deadline = time.monotonic() + WAIT_SECONDS
+        while True:
+            said = self.utterances()[self.heard:]
+            position = 0
+            for index, utterance in enumerate(said):
+                position += utterance == expected[position]
+                if position == len(expected):
+                    self.heard += index + 1
+                    print("%s: %s" % (step, " | ".join(said[:index + 1])))
+                    return
+            if time.monotonic() > deadline:
+                raise Failure("%s: Orca never said %r; it said %r" % (step, expected[position], said))
+            time.sleep(0.1)
+
+
+def keys(*names):
+    for name in names:
+        if name.startswith("type:"):
+            subprocess.run(["xdotool", "type", "--delay", "80", name[5:]], check=True)
+        else:
+            subprocess.run(["xdotool", "key", name], check=True)
+
+
+def use_program(orca, program):
+    def step(name, presses, *expected):
+        keys(*presses)
+        orca.expect(name, list(expected))
+
+    credits = ("Orvanta dialog Orvanta Version 2.0 Created by the Orvanta developers Figures are estimates only. "
+               "\u00a9 2026 Orvanta Click or Press a key to continue.")
+    step("credits at start-up", [], credits)
+    step("credits dismissed", ["space"], "Amount text.")
+    step("amount typed", ["type:100000", "Home"], "1", "0", "0", "0", "0", "0")
+    step("Tab to the rate", ["Tab"], "Rate text.")
+    step("rate typed", ["type:6", "Home"], "6")
+    step("Tab to the terms", ["Tab"], "Terms text.")
+    step("terms typed", ["type:30x", "Home"], "3", "0", "x")
+    step("Enter on an unusable term", ["Return"], "alert Orvanta.",
+         "Please make sure you enter valid data into each field.", "OK push button.")
+    step("the message answered", ["Return"], "Terms text.", "30x.")
+    keys("End", "BackSpace", "Home")  # what Orca says of the caret here depends on its timing; "30" is heard below
+    # The caret is at the start of every box now; the focus must still be spoken with the box's name.
+    step("Shift+Tab to the rate", ["shift+Tab"], "Rate text.", "6 selected.")
+    step("Shift+Tab to the amount", ["shift+Tab"], "Amount text.", "100000 selected.")
+    step("Tab to the rate again", ["Tab"], "Rate text.", "6 selected.")
+    step("Tab to the terms again", ["Tab"], "Terms text.", "30 selected.")
+    step("Tab to Next", ["Tab"], "Next > push button.")
+    step("Next", ["space"], "Schedule.", "table with 361 rows 5 columns.",
+         "Amount: $100,000.00, Terms: 30(360 months), Rate: % 6.00, Payment: $599.55/mo.")
+    step("Down to month 1", ["Down"], "Month 1.", "$599.55.", "% 500.00.", "$99.55.", "$99,900.45.")
+    step("Down to month 2", ["Down"], "Month 2.", "$599.55.", "% 499.50.", "$100.05.", "$99,800.41.")
+    step("Up to month 1", ["Up"], "Month 1.", "$599.55.", "% 500.00.", "$99.55.", "$99,900.45.")
+    step("Left to the principal", ["Left"], "Principle column header $99.55.")
+    step("Tab round to Credits", ["Tab", "Tab", "Tab"], "Credits push button.")
+    step("credits over the result", ["space"], credits)
+    step("credits dismissed", ["Return"], "Credits push button.")
+    step("Shift+Tab to Back", ["shift+Tab", "shift+Tab"], "< Back push button.")
+    step("Back", ["space"], "Orvanta.", "Next > push button.")
+    step("Tab to Credits", ["Tab", "Tab"], "Credits push button.")
+    step("credits over the entries", ["space"], credits)
+    step("credits dismissed", ["a"], "Credits push button.")
+    step("Shift+Tab to Exit", ["shift+Tab"], "Exit push button.")
+    step("Exit", ["space"], "alert Orvanta.", "Are you sure you want to exit the program?", "Yes push button.")
+    keys("Return")
+    try:
+        status = program.wait(WAIT_SECONDS)
+    except subprocess.TimeoutExpired:
+        raise Failure("the program did not end on Yes")
+    if status != 0:
+        raise Failure("the program ended with status %d" % status)
+    print("ended with status 0 on Yes")
+
+
+def main():
+    work = os.environ["SCREEN_READER_WORK"]
+    desktop = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    orca = Orca(work)
+    program = None
+    try:
+        orca.expect("Orca started", ["Screen reader on."])
+        program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb"))
+        use_program(orca, program)
+    except Failure as failure:
+        print("FAILED:", failure, file=sys.stderr)
+        return 1
+    finally:
+        for process in (program, orca.process, desktop):
+            if process is not None and process.poll() is None:
+                process.kill()
+                process.wait()
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
