@@ -521,7 +521,7 @@ int TextBox::reach() const { return width() + spareCharacters; }
 // Text whose first letter is of a right-to-left script reads from the right edge, as in a line edit.
 bool TextBox::rightToLeft() const { return rightToLeft_; }
 
-const TextSlice& TextBox::window() const {
+const TextSlice& TextBox::windowSlice() const {
     if (!window_) window_ = std::make_unique<TextSlice>(text(), windowStart_, windowEnd_, font(), rightToLeft());
     return *window_;
 }
@@ -546,7 +546,7 @@ void TextBox::paintEvent(QPaintEvent* /*event*/) {
     const QRect line = lineRect();
     const int cursor = buffer_.cursor();
     const bool composing = !composing_.isEmpty();
-    window();
+    windowSlice();
     // What an input method is composing is laid out with the window where it is drawn.
     const std::unique_ptr<TextSlice> composed =
         composing
@@ -610,7 +610,7 @@ void TextBox::scrollToCursor(int from) {
         windowX_ = 0;
         exactX_ = true;
     }
-    const TextSlice& slice = window();
+    const TextSlice& slice = windowSlice();
     const int lineWidth = lineRect().width();
     const int widthUsed = holdsRightEnd ? qRound(windowX_ + slice.width()) + 1 : std::numeric_limits<int>::max() / 2;
     const int cursorX = qRound(windowX_ + slice.x(cursor));
@@ -655,13 +655,13 @@ void TextBox::moveWindow(int start, int end, int from) {
         exactX_ = false;
     }
     const int cursor = buffer_.cursor();
-    const int cursorX = qRound(windowX_ + window().x(cursor));
+    const int cursorX = qRound(windowX_ + windowSlice().x(cursor));
     hscroll_ = (rtl ? cursor < from : cursor > from) ? cursorX - lineRect().width() : cursorX + 1;
 }
 
 std::optional<qreal> TextBox::xOf(int position) const {
     if (position < windowStart_ || position > windowEnd_) return std::nullopt;
-    return windowLeft() + window().x(position);
+    return windowLeft() + windowSlice().x(position);
 }
 
 QRect TextBox::characterRect(int position) const {
@@ -682,7 +682,7 @@ QRect TextBox::cursorRect() const {
 int TextBox::positionAt(const QPoint& point) const { return positionAt(point, QTextLine::CursorBetweenCharacters); }
 
 int TextBox::positionAt(const QPoint& point, QTextLine::CursorPosition where) const {
-    return window().positionAt(point.x() - windowLeft(), where);
+    return windowSlice().positionAt(point.x() - windowLeft(), where);
 }
 
 bool TextBox::inSelection(const QPoint& point) const {

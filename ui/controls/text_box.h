@@ -94,7 +94,7 @@ private:
     QRect lineRect() const;
     int reach() const;
     bool rightToLeft() const;
-    const TextSlice& window() const;
+    const TextSlice& windowSlice() const;
     void setWindow(int start, int end);
     void moveWindow(int start, int end, int from);
     qreal windowLeft() const;
