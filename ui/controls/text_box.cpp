@@ -30,8 +30,8 @@ constexpr int horizontalMargin = 2;
 constexpr int verticalMargin = 1;
 
 // Characters laid out either side of the cursor beyond the box's width in pixels: every shown character
-// is at least a pixel wide, so the window always fills the box, and the cursor moves this far before it moves.
-constexpr int spareCharacters = 64;
+// is at least a pixel wide, so the window always fills the box; the cursor moves this far before the window follows.
+constexpr int spareCharacters = 16;
 
 // The longest stretch measured to place the window exactly; beyond it the view is placed afresh.
 // Where both directions share a line, where a character shows depends on the whole line, so such a
@@ -365,19 +365,15 @@ void TextBox::mouseDoubleClickEvent(QMouseEvent* event) {
     offerSelection();
 }
 
-QMimeData* TextBox::selectionMimeData() const {
-    auto* data = new QMimeData;
-    data->setText(selectedText());
-    return data;
-}
-
 // The selection dragged out: moved within the box (the drop does it), copied or moved to another program.
 void TextBox::startDrag() {
     dragDelay_.stop();
     const int start = buffer_.selectionStart();
     const QString dragged = selectedText();
     auto* drag = new QDrag(this);
-    drag->setMimeData(selectionMimeData());
+    auto* data = new QMimeData;
+    data->setText(dragged);
+    drag->setMimeData(data);
     dragging_ = true;
     const Qt::DropAction action = drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
     dragging_ = false;

@@ -8,7 +8,6 @@
 
 #include <memory>
 
-class QMimeData;
 class QStyleOptionFrame;
 
 namespace orvanta {
@@ -44,8 +43,6 @@ public:
     QRect characterRect(int position) const;
     int positionAt(const QPoint& point) const;
     QRect cursorRect() const;
-    // The text a drag of the selection carries, as a line edit gives it.
-    QMimeData* selectionMimeData() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -114,7 +111,7 @@ private:
     // window (exactX_), and a guess after a jump too far to measure.
     int windowStart_ = 0;
     int windowEnd_ = 0;
-    bool windowValid_ = true;
+    bool windowValid_ = true;  // not after an edit outside it, or a change of direction or font
     qreal windowX_ = 0;
     bool exactX_ = true;
     int hscroll_ = 0;
