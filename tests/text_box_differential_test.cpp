@@ -1,5 +1,6 @@
 // The text box against QLineEdit: the same seeded random steps go to each, and after every step the
-// text, cursor, selection, undo and redo, focus, clipboard and what an input method sees must agree.
+// text, cursor, selection, undo and redo, focus, clipboard, what an input method sees and where the
+// cursor is drawn must agree.
 // Run on xcb as well as offscreen, since their key bindings differ.
 #include "text_box.h"
 
@@ -200,7 +201,7 @@ public:
             if (step.kind != Kind::Type) perform(step);
             for (const uint codePoint : step.kind == Kind::Type ? step.text.toUcs4() : QList<uint>()) {
                 perform({Kind::Type, QString::fromUcs4(reinterpret_cast<const char32_t*>(&codePoint), 1)});
-                widget_->repaint();
+                widget_->repaint();  // after every key, as a user's screen is
             }
             widget_->repaint();  // a line edit scrolls as it paints, which users see it do after every step
             states.push_back(state());
