@@ -6,11 +6,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDrag>
 #include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <vector>
@@ -226,6 +229,47 @@ TEST(TextBoxMouse, DoubleClickSelectsAWordAndTextIsDroppedWhereItFalls) {
     QDropEvent drop(point, Qt::CopyAction, &dragged, Qt::LeftButton, {});
     QApplication::sendEvent(&box, &drop);
     EXPECT_EQ(box.text(), "11200 000.5");
+}
+
+// Drags the selection from one point to another with the mouse, as Qt's own drag loop sees it: a press
+// on the selection and a move past the drag distance start it, and the drop happens while it runs.
+void drag(TextBox& box, QPoint from, QWidget& target, QPoint to) {
+    QWindow* window = box.window()->windowHandle();
+    const QPoint start = box.mapTo(box.window(), from);
+    const QPoint end = target.mapTo(box.window(), to);
+    QTimer::singleShot(50, window, [window, end] {
+        QTest::mouseMove(window, end);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, end);
+    });
+    QTimer::singleShot(5000, [] { QDrag::cancel(); });  // never hang
+    QTest::mousePress(window, Qt::LeftButton, {}, start);
+    QTest::mouseMove(window, start + QPoint(QApplication::startDragDistance() + 2, 0));
+}
+
+// The selection dragged further on in the box moves there, as one step to undo; dragged to another
+// box it moves there, out of this one.
+TEST(TextBoxMouse, DraggedSelectionMovesWithinTheBoxAndOut) {
+    if (QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "no drag loop offscreen; run on xcb";
+    QWidget window;
+    auto* box = new TextBox(&window);
+    auto* other = new QLineEdit(&window);
+    box->setGeometry(0, 0, 200, 24);
+    other->setGeometry(0, 40, 200, 24);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    box->setText("100 000.5");
+    box->setSelection(0, 3);
+    drag(*box, box->characterRect(1).center(), *box, box->characterRect(8).topLeft() + QPoint(1, 1));
+    EXPECT_EQ(box->text(), " 000.1005");
+    EXPECT_EQ(box->selectedText(), "100");
+    box->undo();
+    EXPECT_EQ(box->text(), "100 000.5");
+    EXPECT_EQ(box->selectedText(), "100");
+
+    drag(*box, box->characterRect(1).center(), *other, QPoint(20, 12));
+    EXPECT_EQ(other->text(), "100");
+    EXPECT_EQ(box->text(), " 000.5");
 }
 
 }  // namespace

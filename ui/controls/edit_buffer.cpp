@@ -129,6 +129,25 @@ std::optional<EditBuffer::Change> EditBuffer::removeSelection() {
     return replace(selectionStart(), selectionEnd(), {}, Kind::Removal);
 }
 
+// One replacement of the stretch from the selection to the position, so that one undo puts it back.
+std::optional<EditBuffer::Change> EditBuffer::moveSelection(int position) {
+    const int start = selectionStart();
+    const int end = selectionEnd();
+    if (position >= start && position <= end) return std::nullopt;
+    const QString moved = selectedText();
+    const int cursorBefore = cursor_;
+    const int anchorBefore = anchor_;
+    const bool back = position < start;
+    const QString passed = back ? text_.mid(position, start - position) : text_.mid(end, position - end);
+    Change change = apply(std::min(start, position), static_cast<int>(moved.size() + passed.size()),
+                          back ? moved + passed : passed + moved);
+    anchor_ = back ? position : position - static_cast<int>(moved.size());
+    cursor_ = anchor_ + static_cast<int>(moved.size());
+    record({change, cursorBefore, anchorBefore, Kind::Other});
+    mergeable_ = false;
+    return change;
+}
+
 std::optional<EditBuffer::Change> EditBuffer::undo() {
     if (!isUndoAvailable()) return std::nullopt;
     const Record& step = history_[--done_];

@@ -56,6 +56,8 @@ public:
     std::optional<Change> type(const QString& text);    // as insert; follows typing before it in one step
     std::optional<Change> remove(Step step);            // the selection, or from the cursor to the step
     std::optional<Change> removeSelection();
+    // The selected text taken to `position` and selected there, as one step; nullopt where it is dropped on itself.
+    std::optional<Change> moveSelection(int position);
     std::optional<Change> undo();
     std::optional<Change> redo();
     bool isUndoAvailable() const { return done_ > 0; }

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDrag>
 #include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -18,6 +19,7 @@
 #include <QStyleOptionFrame>
 
 #include <array>
+#include <limits>
 
 namespace orvanta {
 
@@ -27,9 +29,26 @@ namespace {
 constexpr int horizontalMargin = 2;
 constexpr int verticalMargin = 1;
 
-// Characters laid out beyond the box's width in pixels: every shown character is at least a
-// pixel wide, so this many always fill the line.
-constexpr int spareCharacters = 64;
+// Characters laid out either side of the cursor beyond the box's width in pixels: every shown character
+// is at least a pixel wide, so the window always fills the box; the cursor moves this far before the window follows.
+constexpr int spareCharacters = 16;
+
+// The longest stretch measured to place the window exactly; beyond it the view is placed afresh.
+// Where both directions share a line, where a character shows depends on the whole line, so such a
+// line this long is laid out whole; a longer one shows a window ordered as if it stood alone.
+constexpr int measurable = 4 * EditBuffer::largeEdit;
+
+bool mixesDirections(const QString& text) {
+    bool rightToLeft = false;
+    bool leftToRight = false;
+    for (const QChar c : text) {
+        const QChar::Direction direction = c.direction();
+        rightToLeft |= direction == QChar::DirR || direction == QChar::DirAL;
+        leftToRight |= direction == QChar::DirL;
+        if (rightToLeft && leftToRight) return true;
+    }
+    return false;
+}
 
 // Characters either side of the cursor that an input method sees.
 constexpr int surroundingCharacters = 256;
@@ -98,6 +117,8 @@ TextBox::TextBox(QWidget* parent) : QWidget(parent) {
     setAcceptDrops(true);
 }
 
+TextBox::~TextBox() = default;
+
 void TextBox::setText(const QString& text) {
     const QString old = buffer_.text();
     buffer_.setText(text);
@@ -143,13 +164,26 @@ void TextBox::insert(const QString& text) {
 // Every change of text, cursor or selection ends here: the view follows the cursor, then screen
 // readers and the signals learn of it.
 void TextBox::changed(const std::optional<EditBuffer::Change>& change, bool byUser) {
+    const int from = shownCursor_;
     const bool cursorMoved = buffer_.cursor() != shownCursor_;
     const bool selectionChanged = buffer_.selectionStart() != std::min(shownCursor_, shownAnchor_)
                                   || buffer_.selectionEnd() != std::max(shownCursor_, shownAnchor_);
     shownCursor_ = buffer_.cursor();
     shownAnchor_ = buffer_.anchor();
-    if (change) rightToLeft_ = text().isRightToLeft();  // digits alone leave it open: the whole text is read
-    scrollToCursor();
+    if (change) {
+        const bool wasRightToLeft = rightToLeft_;
+        rightToLeft_ = text().isRightToLeft();  // digits alone leave it open: the whole text is read
+        wholeLine_ = text().size() <= measurable && mixesDirections(text());
+        // An edit within the window leaves the text beyond its left end, and so where that end lies.
+        const int removed = static_cast<int>(change->removed.size());
+        if (rightToLeft_ == wasRightToLeft && change->position >= windowStart_
+            && change->position + removed <= windowEnd_)
+            windowEnd_ += static_cast<int>(change->inserted.size()) - removed;
+        else
+            windowValid_ = false;
+        window_.reset();
+    }
+    scrollToCursor(from);
     restartBlinking();
     update();
     updateMicroFocus();  // the input method follows the cursor
@@ -288,17 +322,32 @@ void TextBox::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const bool mark = event->button() == Qt::LeftButton && (event->modifiers() & Qt::ShiftModifier);
+    if (event->button() == Qt::LeftButton && !mark && inSelection(point)) {
+        // As in a line edit: a press on the selection may drag it away, so the selection stays for now.
+        pressPoint_ = point;
+        dragDelay_.start(QApplication::startDragTime(), this);
+        return;
+    }
     buffer_.moveCursor(positionAt(point), mark);
     changed(std::nullopt, false);
 }
 
 void TextBox::mouseMoveEvent(QMouseEvent* event) {
     if (!(event->buttons() & Qt::LeftButton)) return;
+    if (dragDelay_.isActive()) {
+        if ((event->position().toPoint() - pressPoint_).manhattanLength() > QApplication::startDragDistance())
+            startDrag();
+        return;
+    }
     buffer_.moveCursor(positionAt(event->position().toPoint()), true);
     changed(std::nullopt, false);
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && dragDelay_.isActive()) {
+        dragDelay_.stop();
+        return deselect();
+    }
     if (event->button() == Qt::LeftButton) return offerSelection();
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()
@@ -316,22 +365,53 @@ void TextBox::mouseDoubleClickEvent(QMouseEvent* event) {
     offerSelection();
 }
 
-// Text dragged from elsewhere goes where it is dropped.
-void TextBox::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasText()) event->acceptProposedAction();
+// The selection dragged out: moved within the box (the drop does it), copied or moved to another program.
+void TextBox::startDrag() {
+    dragDelay_.stop();
+    const int start = buffer_.selectionStart();
+    const QString dragged = selectedText();
+    auto* drag = new QDrag(this);
+    auto* data = new QMimeData;
+    data->setText(dragged);
+    drag->setMimeData(data);
+    dragging_ = true;
+    const Qt::DropAction action = drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
+    dragging_ = false;
+    // Moved elsewhere: the text leaves the box, if it is still where it was taken from.
+    if (action == Qt::MoveAction && drag->target() != this && text().mid(start, dragged.size()) == dragged) {
+        buffer_.setSelection(start, static_cast<int>(dragged.size()));
+        changed(buffer_.removeSelection(), true);
+    }
 }
+
+// Text dragged here goes where it is dropped; the cursor shows where that is, as the selection stays.
+void TextBox::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
 
 void TextBox::dragMoveEvent(QDragMoveEvent* event) {
     if (!event->mimeData()->hasText()) return event->ignore();
-    setCursorPosition(positionAt(event->position().toPoint()));
+    dropPosition_ = positionAt(event->position().toPoint());
     event->acceptProposedAction();
+    update();
+}
+
+void TextBox::dragLeaveEvent(QDragLeaveEvent* /*event*/) {
+    dropPosition_ = -1;
+    update();
 }
 
 void TextBox::dropEvent(QDropEvent* event) {
+    dropPosition_ = -1;
     if (!event->mimeData()->hasText()) return event->ignore();
-    setCursorPosition(positionAt(event->position().toPoint()));
-    insert(event->mimeData()->text());
+    const int position = positionAt(event->position().toPoint());
     event->acceptProposedAction();
+    if (dragging_ && event->dropAction() == Qt::MoveAction) {  // the box's own selection, moved as one step
+        changed(buffer_.moveSelection(position), true);
+        return;
+    }
+    const QString dropped = event->mimeData()->text();
+    buffer_.moveCursor(position, false);
+    changed(buffer_.insert(dropped), true);
+    if (dragging_) setSelection(position, static_cast<int>(dropped.size()));  // copied within the box
 }
 
 // The menu of a line edit, in Qt's own words, which are translated wherever Qt is.
@@ -388,13 +468,19 @@ void TextBox::timerEvent(QTimerEvent* event) {
         update(cursorRect());
     } else if (event->timerId() == tripleClick_.timerId()) {
         tripleClick_.stop();
+    } else if (event->timerId() == dragDelay_.timerId()) {
+        startDrag();  // held long enough on the selection, as a line edit has it
     }
 }
 
-void TextBox::resizeEvent(QResizeEvent* /*event*/) { scrollToCursor(); }
+void TextBox::resizeEvent(QResizeEvent* /*event*/) { scrollToCursor(buffer_.cursor()); }
 
 void TextBox::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) scrollToCursor();
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        windowValid_ = false;  // widths have changed
+        window_.reset();
+        scrollToCursor(buffer_.cursor());
+    }
     QWidget::changeEvent(event);
 }
 
@@ -429,29 +515,25 @@ QRect TextBox::lineRect() const {
     return {contents.x() + horizontalMargin, top, contents.width() - 2 * horizontalMargin, height};
 }
 
-int TextBox::reach() const { return std::max(0, lineRect().width()) + spareCharacters; }
-
-// What the box shows: the characters from the first one at the left edge to past the right edge.
-TextSlice TextBox::visibleSlice(const QString& composing) const {
-    return TextSlice(text(), scrollStart_, sliceEnd(text(), scrollStart_ + reach()), font(), rightToLeft(),
-                     buffer_.cursor(), composing);
-}
-
-TextSlice TextBox::slice(int start, int end) const { return TextSlice(text(), start, end, font(), rightToLeft()); }
+int TextBox::reach() const { return width() + spareCharacters; }
 
 // Text whose first letter is of a right-to-left script reads from the right edge, as in a line edit.
 bool TextBox::rightToLeft() const { return rightToLeft_; }
 
-// Where on screen a visible advance lies, and back.
-qreal TextBox::screenX(qreal advance) const {
-    const QRect line = lineRect();
-    return rightToLeft() ? line.x() + line.width() + scrollOffset_ - advance : line.x() - scrollOffset_ + advance;
+const TextSlice& TextBox::windowSlice() const {
+    if (!window_) window_ = std::make_unique<TextSlice>(text(), windowStart_, windowEnd_, font(), rightToLeft());
+    return *window_;
 }
 
-qreal TextBox::advanceAt(qreal x) const {
-    const QRect line = lineRect();
-    return rightToLeft() ? line.x() + line.width() + scrollOffset_ - x : x - line.x() + scrollOffset_;
+void TextBox::setWindow(int start, int end) {
+    windowStart_ = start;
+    windowEnd_ = end;
+    windowValid_ = true;
+    window_.reset();
 }
+
+// Where on screen the window's left end lies.
+qreal TextBox::windowLeft() const { return lineRect().x() - hscroll_ + windowX_; }
 
 void TextBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
@@ -462,10 +544,16 @@ void TextBox::paintEvent(QPaintEvent* /*event*/) {
     painter.setClipRect(contentRect());
     const QRect line = lineRect();
     const int cursor = buffer_.cursor();
-    TextSlice slice = visibleSlice(composing_);
-    const QPointF origin(screenX(0) - slice.startX(), line.y() - (slice.ascent() - fontMetrics().ascent()));
+    const bool composing = !composing_.isEmpty();
+    windowSlice();
+    // What an input method is composing is laid out with the window where it is drawn.
+    const std::unique_ptr<TextSlice> composed =
+        composing
+            ? std::make_unique<TextSlice>(text(), windowStart_, windowEnd_, font(), rightToLeft(), cursor, composing_)
+            : nullptr;
+    TextSlice& slice = composing ? *composed : *window_;
+    const QPointF origin(windowLeft(), line.y() - (qRound(slice.ascent()) - fontMetrics().ascent()));
     QList<QTextLayout::FormatRange> selections;
-    const bool composing = !composing_.isEmpty() && cursor >= slice.start() && cursor <= slice.end();
     if (composing) {  // underlined, as input methods expect it
         QTextLayout::FormatRange underline;
         underline.start = cursor - slice.start();
@@ -486,50 +574,93 @@ void TextBox::paintEvent(QPaintEvent* /*event*/) {
     painter.setPen(palette().color(QPalette::Text));
     slice.layout().draw(&painter, origin, selections);
 
+    const int cursorWidth = style()->pixelMetric(QStyle::PM_TextCursorWidth, &option, this);
+    if (dropPosition_ >= slice.start() && dropPosition_ <= slice.end()) {  // where dragged text would go
+        slice.layout().drawCursor(&painter, origin, dropPosition_ - slice.start(), cursorWidth);
+        return;
+    }
     const bool blinksOverSelection = style()->styleHint(QStyle::SH_BlinkCursorWhenTextSelected, &option, this);
     if (cursorShown_ && (blinksOverSelection || !hasSelectedText()) && cursor >= slice.start()
         && cursor <= slice.end()) {
         const int inComposing = composing ? composingCursor_ : 0;
-        slice.layout().drawCursor(&painter, origin, cursor - slice.start() + inComposing,
-                                  style()->pixelMetric(QStyle::PM_TextCursorWidth, &option, this));
+        slice.layout().drawCursor(&painter, origin, cursor - slice.start() + inComposing, cursorWidth);
     }
 }
 
-// A line edit's rule: the cursor stays in sight, at the edge it left by, and no space is left
-// after the end of the text while its start is scrolled away.
-void TextBox::scrollToCursor() {
+// A line edit's rule for its whole line, here on the window's part of it: the cursor stays in sight, at
+// the edge it left by; text that fits keeps to the edge it reads from; and no space is left past the
+// line's right end while its left end is scrolled away.
+void TextBox::scrollToCursor(int from) {
+    const int length = buffer_.length();
     const int cursor = buffer_.cursor();
-    scrollStart_ = sliceStart(text(), scrollStart_);
-    if (cursor <= scrollStart_) {
-        scrollStart_ = sliceStart(text(), cursor);
-        scrollOffset_ = 0;
+    const bool rtl = rightToLeft();
+    const int nearby = width() + 1;  // every position in sight lies within this many characters of the cursor
+    if (wholeLine_) {
+        if (!windowValid_ || windowStart_ != 0 || windowEnd_ != length) moveWindow(0, length, from);
+    } else if (!windowValid_ || windowEnd_ - windowStart_ > 3 * reach()
+               || (windowStart_ > 0 && cursor - windowStart_ < nearby)
+               || (windowEnd_ < length && windowEnd_ - cursor < nearby)) {
+        moveWindow(sliceStart(text(), cursor - reach()), sliceEnd(text(), cursor + reach()), from);
     }
-    if (cursor - scrollStart_ > reach()) return scrollToEndAt(cursor, 0);
-    const TextSlice visible = visibleSlice();
-    const int width = lineRect().width();
-    if (visible.advance(cursor) - scrollOffset_ >= width) return scrollToEndAt(cursor, 0);
-    const bool scrolled = scrollStart_ > 0 || scrollOffset_ > 0;
-    if (scrolled && visible.end() == buffer_.length() && visible.advance(visible.end()) + 2 - scrollOffset_ < width) {
-        scrollToEndAt(visible.end(), 2);  // the text and the cursor after it
+    const bool holdsLeftEnd = rtl ? windowEnd_ == length : windowStart_ == 0;
+    const bool holdsRightEnd = rtl ? windowStart_ == 0 : windowEnd_ == length;
+    if (holdsLeftEnd) {  // measured from here on, with the view kept where it was
+        hscroll_ -= qRound(windowX_);
+        windowX_ = 0;
+        exactX_ = true;
     }
+    const TextSlice& slice = windowSlice();
+    const int lineWidth = lineRect().width();
+    const int widthUsed = holdsRightEnd ? qRound(windowX_ + slice.width()) + 1 : std::numeric_limits<int>::max() / 2;
+    const int cursorX = qRound(windowX_ + slice.x(cursor));
+    if (holdsLeftEnd && holdsRightEnd && widthUsed <= lineWidth)
+        hscroll_ = rtl ? widthUsed - lineWidth + 1 : 0;
+    else if (cursorX - hscroll_ >= lineWidth)
+        hscroll_ = cursorX - lineWidth + 1;
+    else if (cursorX - hscroll_ < 0 && hscroll_ < widthUsed)
+        hscroll_ = cursorX;
+    else if (widthUsed - hscroll_ < lineWidth)
+        hscroll_ = widthUsed - lineWidth + 1;
+    else if (holdsLeftEnd)
+        hscroll_ = std::max(0, hscroll_);
 }
 
-// Scrolls so that the line ends `extra` pixels past the position.
-void TextBox::scrollToEndAt(int position, int extra) {
-    const TextSlice before = slice(sliceStart(text(), position - reach()), position);
-    const qreal hidden = before.advance(position) + extra - lineRect().width() + 1;
-    if (hidden <= 0 && before.start() == 0) {
-        scrollStart_ = 0;
-        scrollOffset_ = 0;
+// The window's left end (its start, or its end in right-to-left text) moves by the width of the
+// stretch between the old and the new one, or lies as far from the line's left end as the stretch
+// between them is wide. Past what is measured, the cursor comes in at the edge it moves towards, as in
+// a line edit.
+void TextBox::moveWindow(int start, int end, int from) {
+    const bool rtl = rightToLeft();
+    const int oldLeft = rtl ? windowEnd_ : windowStart_;
+    const int newLeft = rtl ? end : start;
+    const int lineLeft = rtl ? buffer_.length() : 0;
+    const auto rightwards = [this, rtl](int from, int to) {  // how far right `to` lies of `from`
+        const qreal width = TextSlice(text(), std::min(from, to), std::max(from, to), font(), rtl).width();
+        return (rtl ? to < from : to > from) ? width : -width;
+    };
+    const int toLineLeft = std::abs(newLeft - lineLeft);
+    const bool valid = windowValid_;
+    setWindow(start, end);
+    if (valid && std::abs(newLeft - oldLeft) <= std::min(toLineLeft, measurable)) {
+        windowX_ += rightwards(oldLeft, newLeft);
         return;
     }
-    scrollStart_ = before.atOrBefore(std::max<qreal>(hidden, 0));
-    scrollOffset_ = std::max<qreal>(hidden, 0) - before.advance(scrollStart_);
+    if (toLineLeft <= measurable) {
+        windowX_ = rightwards(lineLeft, newLeft);
+        if (exactX_) return;
+        exactX_ = true;
+    } else {
+        windowX_ = 0;
+        exactX_ = false;
+    }
+    const int cursor = buffer_.cursor();
+    const int cursorX = qRound(windowX_ + windowSlice().x(cursor));
+    hscroll_ = (rtl ? cursor < from : cursor > from) ? cursorX - lineRect().width() : cursorX + 1;
 }
 
 std::optional<qreal> TextBox::xOf(int position) const {
-    if (position < scrollStart_ || position > scrollStart_ + reach()) return std::nullopt;
-    return screenX(visibleSlice().advance(position));
+    if (position < windowStart_ || position > windowEnd_) return std::nullopt;
+    return windowLeft() + windowSlice().x(position);
 }
 
 QRect TextBox::characterRect(int position) const {
@@ -547,7 +678,16 @@ QRect TextBox::cursorRect() const {
     return QRect(qRound(*x) - 2, line.y(), 5, line.height());
 }
 
-int TextBox::positionAt(const QPoint& point) const { return visibleSlice().nearest(advanceAt(point.x())); }
+int TextBox::positionAt(const QPoint& point) const { return positionAt(point, QTextLine::CursorBetweenCharacters); }
+
+int TextBox::positionAt(const QPoint& point, QTextLine::CursorPosition where) const {
+    return windowSlice().positionAt(point.x() - windowLeft(), where);
+}
+
+bool TextBox::inSelection(const QPoint& point) const {
+    const int position = positionAt(point, QTextLine::CursorOnCharacter);
+    return hasSelectedText() && position >= buffer_.selectionStart() && position < buffer_.selectionEnd();
+}
 
 QSize TextBox::sizeHint() const {
     ensurePolished();

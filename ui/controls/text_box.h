@@ -3,7 +3,10 @@
 #include "edit_buffer.h"
 
 #include <QBasicTimer>
+#include <QTextLine>
 #include <QWidget>
+
+#include <memory>
 
 class QStyleOptionFrame;
 
@@ -20,6 +23,7 @@ class TextBox : public QWidget {
 
 public:
     explicit TextBox(QWidget* parent);
+    ~TextBox() override;
 
     const QString& text() const { return buffer_.text(); }
     void setText(const QString& text);
@@ -68,6 +72,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -85,25 +90,40 @@ private:
     QRect contentRect() const;
     QRect lineRect() const;
     int reach() const;
-    // What the box shows, with what an input method is composing where that is drawn.
-    TextSlice visibleSlice(const QString& composing = {}) const;
-    TextSlice slice(int start, int end) const;
     bool rightToLeft() const;
-    qreal screenX(qreal advance) const;
-    qreal advanceAt(qreal x) const;
+    const TextSlice& windowSlice() const;
+    void setWindow(int start, int end);
+    void moveWindow(int start, int end, int from);
+    qreal windowLeft() const;
     std::optional<qreal> xOf(int position) const;
-    void scrollToCursor();
-    void scrollToEndAt(int position, int extra);
+    int positionAt(const QPoint& point, QTextLine::CursorPosition where) const;
+    bool inSelection(const QPoint& point) const;
+    void scrollToCursor(int from);
+    void startDrag();
     void restartBlinking();
 
     EditBuffer buffer_;
     int shownCursor_ = 0;  // where screen readers were last told the cursor and anchor are
     int shownAnchor_ = 0;
-    int scrollStart_ = 0;      // the first character at the line's leading edge (the left one, unless right to left)
-    qreal scrollOffset_ = 0;   // how far that character is pushed out past that edge
+    // The view, as a line edit scrolls its whole text: the line of the whole text lies hscroll_ pixels left of the
+    // box's line. Only a window of the text around the cursor is laid out; the window's left end lies at windowX_
+    // on the whole line. That is exact while the window holds the line's left end or was moved there from such a
+    // window (exactX_), and a guess after a jump too far to measure.
+    int windowStart_ = 0;
+    int windowEnd_ = 0;
+    bool windowValid_ = true;  // not after an edit outside it, or a change of direction or font
+    qreal windowX_ = 0;
+    bool exactX_ = true;
+    int hscroll_ = 0;
+    mutable std::unique_ptr<TextSlice> window_;  // laid out when first needed
+    QPoint pressPoint_;                          // where a drag of the selection may start
+    QBasicTimer dragDelay_;
+    bool dragging_ = false;    // the box's own selection is being dragged
+    int dropPosition_ = -1;    // where dragged text would be dropped
     QString composing_;        // an input method's text not yet committed, shown at the cursor
     int composingCursor_ = 0;  // the cursor within it
     bool rightToLeft_ = false;
+    bool wholeLine_ = false;  // laid out whole, as a line of both directions is while short enough
     bool cursorShown_ = false;
     QBasicTimer blink_;
     QBasicTimer tripleClick_;

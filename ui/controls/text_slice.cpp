@@ -19,30 +19,21 @@ TextSlice::TextSlice(const QString& text, int start, int end, const QFont& font,
 
 TextSlice::TextSlice(const QString& text, int start, int end, const QFont& font, bool rightToLeft, int position,
                      const QString& composing)
-    : start_(start), end_(end), rightToLeft_(rightToLeft), layout_(text.mid(start, end - start), font) {
+    : start_(start), end_(end), layout_(text.mid(start, end - start), font) {
     if (!composing.isEmpty() && position >= start && position <= end)
         layout_.setPreeditArea(position - start, composing);
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
     option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     layout_.setTextOption(option);
     layout_.beginLayout();
     line_ = layout_.createLine();
     layout_.endLayout();
-    startX_ = line_.cursorToX(0);
 }
 
 qreal TextSlice::x(int position) const { return line_.cursorToX(std::clamp(position, start_, end_) - start_); }
 
-int TextSlice::nearest(qreal advance) const {
-    return start_ + line_.xToCursor(rightToLeft_ ? startX_ - advance : startX_ + advance);
-}
-
-int TextSlice::atOrBefore(qreal advance) const {
-    const int position = nearest(advance);
-    if (position > start_ && this->advance(position) > advance)
-        return start_ + layout_.previousCursorPosition(position - start_);
-    return position;
-}
+int TextSlice::positionAt(qreal x, QTextLine::CursorPosition where) const { return start_ + line_.xToCursor(x, where); }
 
 }  // namespace orvanta

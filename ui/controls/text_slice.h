@@ -9,9 +9,9 @@ namespace orvanta {
 int sliceStart(const QString& text, int position);
 int sliceEnd(const QString& text, int position);
 
-// A few characters of the text from `start` laid out on one line, in the text's direction.
-// Positions are those of the text; an advance is how far a position lies from the slice's start
-// in the direction of reading.
+// A few characters of the text from `start` laid out alone on one line, as a line edit lays out its
+// whole text: in the text's direction, trailing spaces included. Positions are those of the text;
+// x is the layout's, from the left end of the slice's line.
 class TextSlice {
 public:
     TextSlice(const QString& text, int start, int end, const QFont& font, bool rightToLeft);
@@ -23,24 +23,18 @@ public:
     int start() const { return start_; }
     int end() const { return end_; }
     qreal ascent() const { return line_.ascent(); }
+    qreal width() const { return line_.naturalTextWidth(); }
     QTextLayout& layout() { return layout_; }
 
-    // Where the layout draws a position, and where the slice's start is.
     qreal x(int position) const;
-    qreal startX() const { return startX_; }
-    qreal advance(int position) const { return rightToLeft_ ? startX_ - x(position) : x(position) - startX_; }
-
-    // The position nearest to an advance, or the last one at or before it.
-    int nearest(qreal advance) const;
-    int atOrBefore(qreal advance) const;
+    // The position nearest to x, or with CursorOnCharacter the one before the character at x.
+    int positionAt(qreal x, QTextLine::CursorPosition where = QTextLine::CursorBetweenCharacters) const;
 
 private:
     int start_;
     int end_;
-    bool rightToLeft_;
     QTextLayout layout_;
     QTextLine line_;
-    qreal startX_ = 0;
 };
 
 }  // namespace orvanta
