@@ -18,18 +18,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   exit 77
 fi
 
+source "$(dirname "$0")/../script/lib/virtual_display.bash"
 work=$(mktemp -d)
-# -displayfd takes the first free display, so that tests starting their own at once never collide;
-# -noreset keeps the server up when the AT-SPI bus launcher, its first client, disconnects.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
+xvfb=
 trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 50); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || { echo "FAILED: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+start_virtual_display "$work" || exit 1
 
 # The bus takes the AT-SPI daemons with it when the test ends; on a hang timeout ends them all.
-DISPLAY=:$(cat "$work/display") XDG_RUNTIME_DIR=$work timeout -k 2 25 \
+DISPLAY=$display XDG_RUNTIME_DIR=$work timeout -k 2 25 \
   dbus-run-session -- "$python" "$(dirname "$0")/accessibility_end_to_end.py" "$program"

@@ -16,19 +16,15 @@ if [ ${#missing[@]} -gt 0 ]; then
   exit 77
 fi
 
+source "$(dirname "$0")/../script/lib/virtual_display.bash"
 work=$(mktemp -d)
 mkdir -m 700 "$work/home" "$work/runtime"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
+xvfb=
 trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 50); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || { echo "FAILED: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+start_virtual_display "$work" || exit 1
 
 # Orca, speech-dispatcher and the AT-SPI daemons read and write only the private home; the bus takes
 # them with it when the test ends, and on a hang timeout ends them all.
 env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME -u XDG_CONFIG_DIRS \
-  DISPLAY=:"$(cat "$work/display")" HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" SCREEN_READER_WORK="$work" \
+  DISPLAY="$display" HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" SCREEN_READER_WORK="$work" \
   timeout -k 2 55 dbus-run-session -- "$python" "$(dirname "$0")/screen_reader_end_to_end.py" "$program"
