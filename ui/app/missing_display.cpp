@@ -108,6 +108,8 @@ void handleMessage(QtMsgType type, const QMessageLogContext& context, const QStr
         failedPlatforms << message.section('"', 1, 1);
         return;
     }
+    // Qt 6.5 and later blame a missing libxcb-cursor0 whenever xcb fails, though here it was the display.
+    if (x11Failed && inCategory(context, "qt.qpa.plugin") && message.contains("xcb-cursor0")) return;
     if (type == QtFatalMsg && message.contains("no Qt platform plugin could be initialized")) {
         std::fprintf(stderr, "Orvanta needs a graphical display and could not open %s.\n", qPrintable(whatFailed()));
         std::_Exit(EXIT_FAILURE);  // the application object is half made: nothing is left to tidy up
