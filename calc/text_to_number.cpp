@@ -53,14 +53,17 @@ public:
     EntryReader(std::string_view text, const RegionalSettings& settings)
         : text_(text), settings_(settings), form_(settings.number) {}
 
+    // The symbol stands once, on either side of the number, inside or outside its parentheses:
+    // "($5)", "$(5)", "(5 $)" and "(5) EUR" all read -5.
     ReadResult read() {
         skipBlanks();
+        bool symbolSeen = skipSymbol();
         const bool parenthesised = skip("(");
         skipBlanks();
         bool negative = readSign();
         skipBlanks();
-        const bool symbolBefore = skip(settings_.currencySymbol);
-        skipBlanks();
+        const bool symbolBefore = !symbolSeen && skipSymbol();
+        symbolSeen = symbolSeen || symbolBefore;
         if (symbolBefore && !negative) {  // "$-5" as well as "-$5"
             negative = readSign();
             skipBlanks();
@@ -68,14 +71,12 @@ public:
         if (!readDigitsAndFraction()) return {Reading::NotANumber};
         readExponent();
         skipBlanks();
-        if (!symbolBefore) {
-            skip(settings_.currencySymbol);
-            skipBlanks();
-        }
+        if (!symbolSeen) symbolSeen = skipSymbol();
         if (parenthesised) {
             if (negative || !skip(")")) return {Reading::NotANumber};
             negative = true;
             skipBlanks();
+            if (!symbolSeen) skipSymbol();
         }
         if (current() != endOfText) return {Reading::NotANumber};
         return convert(negative);
@@ -112,6 +113,13 @@ private:
             if (nextCharacter(text_, at) != expected) return false;
         }
         pos_ = at;
+        return true;
+    }
+
+    // The currency symbol and the blanks after it.
+    bool skipSymbol() {
+        if (!skip(settings_.currencySymbol)) return false;
+        skipBlanks();
         return true;
     }
 

@@ -47,12 +47,15 @@ TEST(textToDouble, ReadsTheCurrencySymbolOnEitherSide) {
     EXPECT_EQ(textToDouble("-$5"), -5);
     EXPECT_EQ(textToDouble("$-5"), -5);
     EXPECT_EQ(textToDouble("($1,234.50)"), -1234.5);
+    EXPECT_EQ(textToDouble("$(1,234.50)"), -1234.5);
+    EXPECT_EQ(textToDouble("(1,234.50) $"), -1234.5);
 }
 
 TEST(textToDouble, RefusesWhatIsNoNumber) {
-    for (const char* text : {"",    "   ",   "abc",    "12a",  "a12",  "1 2",      "--5", "+-5",  "(-5)", "(5",
-                             "5)",  "1,00",  "1,0000", ",100", "100,", "1000,000", ".",   "$",    "E5",   "1E",
-                             "1E+", "1.2.3", "$$5",    "5$$",  "0x10", "inf",      "nan", "1e5e5"}) {
+    for (const char* text :
+         {"",     "   ",    "abc",  "12a",  "a12",      "1 2",   "--5",   "+-5",   "(-5)", "(5",  "5)",
+          "1,00", "1,0000", ",100", "100,", "1000,000", ".",     "$",     "E5",    "1E",   "1E+", "1.2.3",
+          "$$5",  "5$$",    "0x10", "inf",  "nan",      "1e5e5", "$(5$)", "($5)$", "$5)"}) {
         EXPECT_FALSE(isNumeric(text)) << '"' << text << '"';
         EXPECT_EQ(runTimeErrorOf(text), 13) << '"' << text << '"';
     }
