@@ -197,6 +197,7 @@ TEST_F(ShownGrid, EachWayToCopyPutsTheSelectionOnTheClipboard) {
     };
     const std::vector<std::tuple<const char*, std::function<void()>, QString>> ways = {
         {"Ctrl+C", [this] { QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier); }, plain},
+        {"Ctrl+Insert", [this] { QTest::keyClick(&grid, Qt::Key_Insert, Qt::ControlModifier); }, plain},
         {"Ctrl+Shift+C", [this] { QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier); },
          headed},
         {"menu Copy", [&] { menuEntry("Copy"); }, plain},

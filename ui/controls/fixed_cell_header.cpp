@@ -42,7 +42,6 @@ void paintFixedCell(QPainter& painter, const QRect& rect, const QString& text, Q
 
 FixedCellHeader::FixedCellHeader(Qt::Orientation orientation, QWidget* parent) : QHeaderView(orientation, parent) {
     setSectionResizeMode(QHeaderView::Fixed);
-    setHighlightSections(false);
 }
 
 void FixedCellHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {

@@ -11,7 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QProxyStyle>
 
@@ -53,12 +53,9 @@ ScheduleGrid::ScheduleGrid(QWidget* parent) : QTableView(parent), model_(new Sch
 
     setEditTriggers(NoEditTriggers);
     setSelectionMode(ContiguousSelection);
-    setSelectionBehavior(SelectItems);
     setWordWrap(false);
-    setTabKeyNavigation(false);  // Tab moves on to the next control
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setTabKeyNavigation(false);               // Tab moves on to the next control
     setHorizontalScrollMode(ScrollPerPixel);  // wide columns scroll fully into view
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     // Every row is as high as every other, so the view never measures rows.
     const QFontMetrics metrics(font());
@@ -83,7 +80,7 @@ ScheduleGrid::ScheduleGrid(QWidget* parent) : QTableView(parent), model_(new Sch
     colourHeadersEmptyArea();
 
     auto* copy = new QAction(tr("Copy"), this);
-    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcuts(QKeySequence::Copy);  // every binding of the platform: Ctrl+C, Ctrl+Insert, the Copy key
     copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, this, &ScheduleGrid::copySelection);
     addAction(copy);
@@ -210,15 +207,6 @@ void ScheduleGrid::paintEvent(QPaintEvent* event) {
         painter.fillRect(cells & event->rect(), palette().base());
     }
     QTableView::paintEvent(event);
-}
-
-void ScheduleGrid::keyPressEvent(QKeyEvent* event) {
-    if (event == QKeySequence::Copy) {
-        copySelection();
-        event->accept();
-        return;
-    }
-    QTableView::keyPressEvent(event);
 }
 
 bool ScheduleGrid::eventFilter(QObject* watched, QEvent* event) {
