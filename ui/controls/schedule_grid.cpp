@@ -2,6 +2,7 @@
 
 #include "fixed_cell_header.h"
 #include "fonts.h"
+#include "grid_colours.h"
 #include "schedule_grid_accessible.h"
 #include "schedule_grid_model.h"
 #include "theme_colours.h"
@@ -21,19 +22,17 @@ namespace orvanta {
 
 namespace {
 
-const QColor gridColour(192, 192, 192);
 constexpr int rowHeightTwips = 240;
 constexpr int cellPadding = 8;
 
-// Lines between ordinary cells in the grid colour instead of the style's; on a dark theme in the
-// palette's mid shade, which Qt's own styles draw table lines in.
+// Lines between ordinary cells in the grid's colour instead of the style's.
 class GridLineStyle : public QProxyStyle {
 public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
         if (hint == SH_Table_GridLineColor && (option != nullptr || widget != nullptr)) {
             const QPalette& palette = option != nullptr ? option->palette : widget->palette();
-            return static_cast<int>(designedOrRole(palette, gridColour, QPalette::Mid).rgba());
+            return static_cast<int>(gridLineColour(palette).rgba());
         }
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
