@@ -9,7 +9,6 @@
 
 #include "regional_settings.h"
 #include "run_time_error.h"
-#include "text_to_number.h"
 #include "utf8.h"
 
 namespace orvanta {
@@ -161,8 +160,6 @@ std::string formatCurrency(double value) {
     return money;
 }
 
-std::string formatCurrency(const std::string& text) { return formatCurrency(textToDouble(text)); }
-
 std::string formatPercentPattern(double value) {
     const NumberForm& form = currentRegionalSettings().number;
     std::string text = "% ";
@@ -170,8 +167,6 @@ std::string formatPercentPattern(double value) {
     appendFixed(text, value, 2, form, false);
     return text;
 }
-
-std::string formatPercentPattern(const std::string& text) { return formatPercentPattern(textToDouble(text)); }
 
 std::int16_t doubleToInteger(double value) {
     const double rounded = std::nearbyint(value);  // the default rounding mode: ties to even

@@ -17,11 +17,9 @@ std::string integerToText(std::int16_t value);
 // The "Currency" format: rounded half away from zero to the currency decimals, grouped as the
 // locale groups, inside the locale's positive or negative currency pattern.
 std::string formatCurrency(double value);
-std::string formatCurrency(const std::string& text);  // the text is read with textToDouble
 
 // The pattern "% #0.00": "% " and the value with two decimals, ungrouped, not scaled.
 std::string formatPercentPattern(double value);
-std::string formatPercentPattern(const std::string& text);
 
 // Rounds half to even; outside the 16-bit range throws RunTimeError 6.
 std::int16_t doubleToInteger(double value);

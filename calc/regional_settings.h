@@ -36,7 +36,6 @@ struct RegionalSettings {
     CurrencyPattern negativeCurrency{"($", ")"};
 
     static RegionalSettings unitedStates();
-    static RegionalSettings germany();
 
     bool operator==(const RegionalSettings&) const = default;
 };

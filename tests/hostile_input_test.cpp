@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <random>
 
+#include "german_settings.h"
 #include "regional_settings.h"
 #include "regional_settings_guard.h"
 #include "run_time_error_of.h"
@@ -46,7 +47,7 @@ struct Typing {
 
 Typing unitedStates() { return {RegionalSettings::unitedStates(), U'0'}; }
 
-Typing germany() { return {RegionalSettings::germany(), U'0'}; }
+Typing germany() { return {germanSettings(), U'0'}; }
 
 Typing egypt() {
     const NumberForm arabic{.zeroDigit = U'\u0660', .decimalSeparator = "\u066B", .groupSeparator = "\u066C"};

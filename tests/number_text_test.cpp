@@ -2,10 +2,12 @@
 
 #include <cfloat>
 
+#include "german_settings.h"
 #include "number_text.h"
 #include "regional_settings.h"
 #include "regional_settings_guard.h"
 #include "run_time_error.h"
+#include "text_to_number.h"
 
 namespace orvanta {
 namespace {
@@ -50,7 +52,6 @@ TEST(Currency, UnitedStates) {
     EXPECT_EQ(formatCurrency(0.125), "$0.13");        // an exact tie goes away from zero
     EXPECT_EQ(formatCurrency(-0.125), "($0.13)");
     EXPECT_EQ(formatCurrency(92920.125f), "$92,920.13");
-    EXPECT_EQ(formatCurrency(std::string("100000")), "$100,000.00");
     EXPECT_EQ(formatCurrency(1e20), "$100,000,000,000,000,000,000.00");
     EXPECT_EQ(formatCurrency(static_cast<double>(FLT_MAX)), "$340,282,346,638,528,859,811,704,183,484,516,925,440.00");
 }
@@ -77,7 +78,7 @@ RegionalSettings egypt() {
 
 // Spain groups only from five digits on.
 RegionalSettings spain() {
-    RegionalSettings settings = RegionalSettings::germany();
+    RegionalSettings settings = germanSettings();
     settings.number.minimumGrouping = 2;
     settings.money.minimumGrouping = 2;
     return settings;
@@ -102,10 +103,10 @@ struct Written {
 
 TEST(Currency, PercentAndNumberTextsFollowTheLocale) {
     const Written table[] = {
-        {RegionalSettings::germany, 1234.5, "1.234,50\u00A0\u20AC", "% 1234,50", "1234,5"},
-        {RegionalSettings::germany, -1234.5, "-1.234,50\u00A0\u20AC", "% -1234,50", "-1234,5"},
-        {RegionalSettings::germany, 99900.453125, "99.900,45\u00A0\u20AC", "% 99900,45", "99900,45"},
-        {RegionalSettings::germany, 1.5e7, "15.000.000,00\u00A0\u20AC", "% 15000000,00", "1,5E+07"},
+        {germanSettings, 1234.5, "1.234,50\u00A0\u20AC", "% 1234,50", "1234,5"},
+        {germanSettings, -1234.5, "-1.234,50\u00A0\u20AC", "% -1234,50", "-1234,5"},
+        {germanSettings, 99900.453125, "99.900,45\u00A0\u20AC", "% 99900,45", "99900,45"},
+        {germanSettings, 1.5e7, "15.000.000,00\u00A0\u20AC", "% 15000000,00", "1,5E+07"},
         {india, 100000, "\u20B91,00,000.00", "% 100000.00", "100000"},
         {india, 1234567.5, "\u20B912,34,567.50", "% 1234567.50", "1234568"},
         {india, -123.25, "-\u20B9123.25", "% -123.25", "-123.25"},
@@ -132,7 +133,7 @@ TEST(Currency, PercentAndNumberTextsFollowTheLocale) {
 TEST(Currency, IntegersAndEntryTextsInNativeDigits) {
     const RegionalSettingsGuard guard(egypt());
     EXPECT_EQ(integerToText(-360), "\u061C-\u0663\u0666\u0660");
-    EXPECT_EQ(formatCurrency(std::string("\u0661\u0660\u0660\u0660\u0660\u0660")),
+    EXPECT_EQ(formatCurrency(textToDouble("\u0661\u0660\u0660\u0660\u0660\u0660")),
               "\u0661\u0660\u0660\u066C\u0660\u0660\u0660\u066B\u0660\u0660 \u062C.\u0645.");
 }
 
@@ -149,7 +150,6 @@ TEST(PercentPattern, TwoDecimalsUngroupedAndUnscaled) {
     EXPECT_EQ(formatPercentPattern(1234567.891), "% 1234567.89");
     EXPECT_EQ(formatPercentPattern(0.004), "% 0.00");
     EXPECT_EQ(formatPercentPattern(-5), "% -5.00");
-    EXPECT_EQ(formatPercentPattern(std::string("6.5")), "% 6.50");
 }
 
 TEST(doubleToInteger, RoundsHalfToEvenWithinSixteenBits) {

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "german_settings.h"
 #include "recording_view.h"
 #include "regional_settings.h"
 #include "regional_settings_guard.h"
@@ -124,7 +125,7 @@ TEST(UnusualLoans, LargeBalanceIsCarriedThroughExponentText) {
 }
 
 TEST(UnusualLoans, LocaleTextsThroughout) {
-    const RegionalSettingsGuard guard(RegionalSettings::germany());
+    const RegionalSettingsGuard guard(germanSettings());
     const RecordingView view = schedule("100.000", "6,5", "2,5");
     EXPECT_EQ(view.captions.at(SummaryLabel::Amount), "100.000,00\u00A0\u20AC");
     EXPECT_EQ(view.captions.at(SummaryLabel::Rate), "% 6,50");

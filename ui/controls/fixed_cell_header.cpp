@@ -1,6 +1,6 @@
 #include "fixed_cell_header.h"
 
-#include "theme_colours.h"
+#include "grid_colours.h"
 
 #include <QPainter>
 
@@ -8,11 +8,7 @@ namespace orvanta {
 
 namespace {
 constexpr int textMargin = 3;
-const QColor fixedGridColour(0, 0, 0);
-const QColor emptyAreaColour(128, 128, 128);
 }  // namespace
-
-QColor gridEmptyAreaColour(const QPalette& palette) { return designedOrRole(palette, emptyAreaColour, QPalette::Dark); }
 
 void paintFixedCell(QPainter& painter, const QRect& rect, const QString& text, Qt::Alignment alignment,
                     const QPalette& palette) {
@@ -26,8 +22,7 @@ void paintFixedCell(QPainter& painter, const QRect& rect, const QString& text, Q
         painter.fillRect(QRect(from, to), colour);
     };
     const QRect inner = rect.adjusted(0, 0, -1, -1);
-    // On a dark theme black would read as a hole; the dark shade outlines the cells as black does.
-    const QColor outline = designedOrRole(palette, fixedGridColour, QPalette::Dark);
+    const QColor outline = fixedGridLineColour(palette);
     line(rect.topRight(), rect.bottomRight(), outline);
     line(rect.bottomLeft(), rect.bottomRight(), outline);
     line(inner.topLeft(), inner.topRight() - QPoint(1, 0), palette.color(QPalette::Light));
@@ -42,7 +37,6 @@ void paintFixedCell(QPainter& painter, const QRect& rect, const QString& text, Q
 
 FixedCellHeader::FixedCellHeader(Qt::Orientation orientation, QWidget* parent) : QHeaderView(orientation, parent) {
     setSectionResizeMode(QHeaderView::Fixed);
-    setHighlightSections(false);
 }
 
 void FixedCellHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {

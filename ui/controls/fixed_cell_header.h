@@ -9,10 +9,6 @@ namespace orvanta {
 void paintFixedCell(QPainter& painter, const QRect& rect, const QString& text, Qt::Alignment alignment,
                     const QPalette& palette);
 
-// The part of the grid beside and below the last cells: the designed mid grey, or on a dark theme
-// the palette's dark shade, which stays as dark as the window around it.
-QColor gridEmptyAreaColour(const QPalette& palette);
-
 // A header of the schedule grid, showing its fixed row or fixed column.
 // Sections keep their size: the user cannot resize them.
 class FixedCellHeader : public QHeaderView {

@@ -13,8 +13,6 @@ class RuleLine : public QWidget {
 public:
     RuleLine(int x1Twips, int x2Twips, int yTwips, const QColor& colour, QWidget* parent);
 
-    QColor colour() const { return colour_; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -2,6 +2,7 @@
 
 #include "fixed_cell_header.h"
 #include "fonts.h"
+#include "grid_colours.h"
 #include "schedule_grid_accessible.h"
 #include "schedule_grid_model.h"
 #include "theme_colours.h"
@@ -11,7 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QProxyStyle>
 
@@ -21,19 +22,17 @@ namespace orvanta {
 
 namespace {
 
-const QColor gridColour(192, 192, 192);
 constexpr int rowHeightTwips = 240;
 constexpr int cellPadding = 8;
 
-// Lines between ordinary cells in the grid colour instead of the style's; on a dark theme in the
-// palette's mid shade, which Qt's own styles draw table lines in.
+// Lines between ordinary cells in the grid's colour instead of the style's.
 class GridLineStyle : public QProxyStyle {
 public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
         if (hint == SH_Table_GridLineColor && (option != nullptr || widget != nullptr)) {
             const QPalette& palette = option != nullptr ? option->palette : widget->palette();
-            return static_cast<int>(designedOrRole(palette, gridColour, QPalette::Mid).rgba());
+            return static_cast<int>(gridLineColour(palette).rgba());
         }
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
@@ -53,12 +52,9 @@ ScheduleGrid::ScheduleGrid(QWidget* parent) : QTableView(parent), model_(new Sch
 
     setEditTriggers(NoEditTriggers);
     setSelectionMode(ContiguousSelection);
-    setSelectionBehavior(SelectItems);
     setWordWrap(false);
-    setTabKeyNavigation(false);  // Tab moves on to the next control
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setTabKeyNavigation(false);               // Tab moves on to the next control
     setHorizontalScrollMode(ScrollPerPixel);  // wide columns scroll fully into view
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     // Every row is as high as every other, so the view never measures rows.
     const QFontMetrics metrics(font());
@@ -83,7 +79,7 @@ ScheduleGrid::ScheduleGrid(QWidget* parent) : QTableView(parent), model_(new Sch
     colourHeadersEmptyArea();
 
     auto* copy = new QAction(tr("Copy"), this);
-    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcuts(QKeySequence::Copy);  // every binding of the platform: Ctrl+C, Ctrl+Insert, the Copy key
     copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, this, &ScheduleGrid::copySelection);
     addAction(copy);
@@ -210,15 +206,6 @@ void ScheduleGrid::paintEvent(QPaintEvent* event) {
         painter.fillRect(cells & event->rect(), palette().base());
     }
     QTableView::paintEvent(event);
-}
-
-void ScheduleGrid::keyPressEvent(QKeyEvent* event) {
-    if (event == QKeySequence::Copy) {
-        copySelection();
-        event->accept();
-        return;
-    }
-    QTableView::keyPressEvent(event);
 }
 
 bool ScheduleGrid::eventFilter(QObject* watched, QEvent* event) {

@@ -212,11 +212,7 @@ QAccessibleInterface* gridAccessible(const QString& className, QObject* object) 
 }  // namespace
 
 void registerScheduleGridAccessibility(ScheduleGrid& grid) {
-    static const bool registered = [] {
-        QAccessible::installFactory(gridAccessible);
-        return true;
-    }();
-    (void)registered;
+    QAccessible::installFactory(gridAccessible);  // Qt keeps a factory once, however often installed
     // Qt may have made the grid's accessible as a plain table view while building it.
     if (QAccessibleInterface* early = QAccessible::queryAccessibleInterface(&grid))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(early));

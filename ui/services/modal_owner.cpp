@@ -9,6 +9,8 @@ namespace orvanta {
 
 namespace {
 
+// The modal window that takeKeyboardBack is hiding and showing again, for that moment only. Window's
+// hideEvent reads it through isBeingShownAgain, so that this hide does not end the modal wait.
 const QWidget* shownAgain = nullptr;
 
 // X11 window managers honour a request to activate the modal window. A Wayland compositor may

@@ -46,7 +46,8 @@ QColor readableGround(const QColor& ground, const QColor& textColour, double con
 }
 
 QPalette designedLightPalette() {
-    // Qt's own light colours (its Fusion palette), which the program shows without a theme.
+    // Qt's own light colours (its Fusion palette), which the program shows without a theme. Written
+    // out, since Fusion's standardPalette() turns dark with a dark desktop from Qt 6.5 on.
     const struct {
         QPalette::ColorRole role;
         QColor colour;

@@ -12,7 +12,6 @@ namespace orvanta {
 constexpr int twipsPerPixel = 15;
 
 constexpr int pixelsFromTwips(int value) { return value / twipsPerPixel; }
-constexpr int twipsFromPixels(int pixels) { return pixels * twipsPerPixel; }
 
 inline QPoint pointFromTwips(int left, int top) { return {pixelsFromTwips(left), pixelsFromTwips(top)}; }
 inline QSize sizeFromTwips(int width, int height) { return {pixelsFromTwips(width), pixelsFromTwips(height)}; }

@@ -137,7 +137,9 @@ void Window::closeEvent(QCloseEvent* event) {
 
 void Window::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    // A spontaneous hide is the window system's (the window minimized): it is still up.
+    // A spontaneous hide is the window system's (the window minimized): it is still up. So is a
+    // modal window that modal_owner.cpp hides and shows again at once to win the keyboard back on
+    // Wayland; the flag it sets for that moment is read here, and nowhere else.
     if (!event->spontaneous() && !isBeingShownAgain(*this)) endModalWait();
 }
 

@@ -32,20 +32,12 @@ QAccessibleInterface* splashAccessible(const QString& className, QObject* object
                : nullptr;
 }
 
-void announceAsDialog(frmSplash&) {
-    static const bool installed = [] {
-        QAccessible::installFactory(splashAccessible);
-        return true;
-    }();
-    (void)installed;
-}
-
 }  // namespace
 
 frmSplash::frmSplash() {
     setObjectName("frmSplash");
     setWindowTitle(programName);
-    announceAsDialog(*this);
+    QAccessible::installFactory(splashAccessible);  // Qt keeps a factory once, however often installed
     // A borderless dialog, which window managers keep above the program's other windows, and
     // kept out of the task bar and the pager.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);

@@ -79,11 +79,7 @@ QAccessibleInterface* shadowAccessible(const QString&, QObject* object) {
 
 QLabel* productNameLabel(int index, QWidget* container, int leftTwips, int topTwips) {
     const QByteArray name = QByteArray("lblProductName(") + QByteArray::number(index) + ")";
-    static const bool hidden = [] {
-        QAccessible::installFactory(shadowAccessible);
-        return true;
-    }();
-    (void)hidden;
+    QAccessible::installFactory(shadowAccessible);  // Qt keeps a factory once, however often installed
     QLabel* label = index == 1 ? new TitleShadow(programName, container) : new QLabel(programName, container);
     // Qt made the label's accessible while building it, when it was no shadow yet: it is made afresh.
     if (index == 1)
