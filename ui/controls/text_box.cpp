@@ -235,11 +235,10 @@ bool TextBox::handleEditKey(QKeyEvent* event) {
         cut();
     } else if (event->matches(QKeySequence::Paste)) {
         paste();
-    } else if (event->matches(QKeySequence::DeleteStartOfWord)) {
-        buffer_.move(Step::PreviousWord, true);  // as a line edit: the word is selected, then goes with the selection
-        changed(buffer_.removeSelection(), true);
-    } else if (event->matches(QKeySequence::DeleteEndOfWord)) {
-        buffer_.move(Step::NextWord, true);
+    } else if (event->matches(QKeySequence::DeleteStartOfWord) || event->matches(QKeySequence::DeleteEndOfWord)) {
+        // A selection goes alone, as in newer line edits; otherwise the word is selected, then goes with it.
+        if (!buffer_.hasSelection())
+            buffer_.move(event->matches(QKeySequence::DeleteStartOfWord) ? Step::PreviousWord : Step::NextWord, true);
         changed(buffer_.removeSelection(), true);
     } else if (event->matches(QKeySequence::DeleteEndOfLine)) {
         setSelection(cursorPosition(), buffer_.length() - cursorPosition());
