@@ -77,8 +77,6 @@ INSTANTIATE_TEST_SUITE_P(
                 0,
                 2},
         Editing{"ShiftEndSelectsToEnd", "abc", 1, 1, {move(Step::End, true)}, "abc", 1, 3},
-        Editing{"ArrowLeavesSelectionAtItsStart", "abcd", 1, 3, {move(Step::PreviousCharacter)}, "abcd", 1, 1},
-        Editing{"ArrowLeavesSelectionAtItsEnd", "abcd", 3, 1, {move(Step::NextCharacter)}, "abcd", 3, 3},
         Editing{"CharacterStepsOverSurrogatePair",
                 "a" + smile + "b",
                 1,
