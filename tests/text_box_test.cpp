@@ -82,13 +82,12 @@ INSTANTIATE_TEST_SUITE_P(
         LargeEdit{"TypingOverIt", "1" + large, [](TextBox& box) { QTest::keyClicks(&box, "6"); }, "6", large}),
     [](const ::testing::TestParamInfo<LargeEdit>& info) { return info.param.name; });
 
+// The keys of old for cut, copy and paste, which the line edit comparison does not press.
 struct KeyEdit {
     const char* name;
     QString before;
-    QString typed;
     std::vector<QKeyCombination> keys;
     QString after;
-    QString selected;
 };
 
 void PrintTo(const KeyEdit& edit, std::ostream* out) { *out << edit.name; }
@@ -100,47 +99,22 @@ TEST_P(KeyEdits, ReachTheTextAsInALineEdit) {
     TextBox box(nullptr);
     box.show();
     box.setText(edit.before);
-    QTest::keyClicks(&box, edit.typed);
     for (QKeyCombination key : edit.keys) QTest::keyClick(&box, key.key(), key.keyboardModifiers());
     EXPECT_EQ(box.text(), edit.after);
-    EXPECT_EQ(box.selectedText(), edit.selected);
 }
-
-constexpr Qt::KeyboardModifier control = Qt::ControlModifier;
-constexpr Qt::KeyboardModifier shift = Qt::ShiftModifier;
 
 INSTANTIATE_TEST_SUITE_P(
     TextBox, KeyEdits,
-    ::testing::Values(
-        KeyEdit{
-            "WordBackThenSelectToEnd", "100 000", "", {control | Qt::Key_Left, shift | Qt::Key_End}, "100 000", "000"},
-        KeyEdit{"TypingGoesAtTheCursor", "12.5", "9", {}, "12.59", ""},
-        KeyEdit{"TypeOverShiftHome", "12.5", "", {shift | Qt::Key_Home, Qt::Key_9}, "9", ""},
-        KeyEdit{"ControlBackspace", "100 000", "", {control | Qt::Key_Backspace}, "100 ", ""},
-        KeyEdit{"ControlDelete", "100 000", "", {Qt::Key_Home, control | Qt::Key_Delete}, "000", ""},
-        KeyEdit{"BackspaceAndDelete", "abcd", "", {Qt::Key_Left, Qt::Key_Backspace, Qt::Key_Delete}, "ab", ""},
-        KeyEdit{"UndoAndRedo", "", "12", {control | Qt::Key_Z, control | shift | Qt::Key_Z}, "12", ""},
-        KeyEdit{"UndoAndControlY", "", "12", {control | Qt::Key_Z, control | Qt::Key_Y}, "12", ""},
-        KeyEdit{
-            "ShiftDeleteCutsShiftInsertPastes",
-            "12345",
-            "",
-            {shift | Qt::Key_Left, shift | Qt::Key_Left, shift | Qt::Key_Delete, Qt::Key_Home, shift | Qt::Key_Insert},
-            "45123",
-            ""},
-        KeyEdit{"ControlInsertCopies",
-                "ab",
-                "",
-                {control | Qt::Key_A, control | Qt::Key_Insert, Qt::Key_End, control | Qt::Key_V},
-                "abab",
-                ""},
-        KeyEdit{"SelectAllThenHome", "abc", "", {control | Qt::Key_A, Qt::Key_Home, shift | Qt::Key_Right}, "abc", "a"},
-        KeyEdit{"ArrowsAsTheyPointInRightToLeftText",  // Left goes on to the next letter of Hebrew
-                "\u05E9\u05DC\u05D5\u05DD",
-                "",
-                {Qt::Key_Home, shift | Qt::Key_Left, shift | Qt::Key_Left},
-                "\u05E9\u05DC\u05D5\u05DD",
-                "\u05E9\u05DC"}),
+    ::testing::Values(KeyEdit{"ShiftDeleteCutsShiftInsertPastes",
+                              "12345",
+                              {Qt::ShiftModifier | Qt::Key_Left, Qt::ShiftModifier | Qt::Key_Left,
+                               Qt::ShiftModifier | Qt::Key_Delete, Qt::Key_Home, Qt::ShiftModifier | Qt::Key_Insert},
+                              "45123"},
+                      KeyEdit{"ControlInsertCopies",
+                              "ab",
+                              {Qt::ControlModifier | Qt::Key_A, Qt::ControlModifier | Qt::Key_Insert, Qt::Key_End,
+                               Qt::ControlModifier | Qt::Key_V},
+                              "abab"}),
     [](const ::testing::TestParamInfo<KeyEdit>& info) { return info.param.name; });
 
 // Enter is told and passed on to the window, and Tab still moves on, selecting the next box.

@@ -59,12 +59,7 @@ void EditBuffer::moveCursor(int position, bool mark) {
     if (!mark) anchor_ = cursor_;
 }
 
-void EditBuffer::move(Step step, bool mark) {
-    // An arrow without Shift leaves a selection at its own end.
-    if (!mark && hasSelection() && step == Step::PreviousCharacter) return moveCursor(selectionStart(), false);
-    if (!mark && hasSelection() && step == Step::NextCharacter) return moveCursor(selectionEnd(), false);
-    moveCursor(target(cursor_, step), mark);
-}
+void EditBuffer::move(Step step, bool mark) { moveCursor(target(cursor_, step), mark); }
 
 void EditBuffer::setSelection(int start, int length) {
     moveCursor(start, false);

@@ -63,8 +63,7 @@ public:
     bool isUndoAvailable() const { return done_ > 0; }
     bool isRedoAvailable() const { return done_ < history_.size(); }
 
-    // Characters held for undo and redo, with every step's bookkeeping counted as stepCost.
-    qsizetype historySize() const { return historySize_; }
+    // Every step's bookkeeping counts as this many characters held for undo and redo.
     static constexpr int stepCost = 32;
 
 private:
@@ -89,9 +88,9 @@ private:
     int cursor_ = 0;
     int anchor_ = 0;
     std::vector<Record> history_;
-    std::size_t done_ = 0;    // history_[0, done_) is applied, the rest can be redone
-    bool mergeable_ = false;  // nothing but typing, erasing or a removal since the last step
-    qsizetype historySize_ = 0;
+    std::size_t done_ = 0;       // history_[0, done_) is applied, the rest can be redone
+    bool mergeable_ = false;     // nothing but typing, erasing or a removal since the last step
+    qsizetype historySize_ = 0;  // characters held for undo and redo
 };
 
 }  // namespace orvanta

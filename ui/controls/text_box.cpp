@@ -1,7 +1,6 @@
 #include "text_box.h"
 
 #include "text_box_accessible.h"
-#include "text_slice.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -19,7 +18,6 @@
 #include <QStyleOptionFrame>
 
 #include <array>
-#include <limits>
 
 namespace orvanta {
 
@@ -28,27 +26,6 @@ namespace {
 // The space between the frame's inside and the text, as a line edit leaves it.
 constexpr int horizontalMargin = 2;
 constexpr int verticalMargin = 1;
-
-// Characters laid out either side of the cursor beyond the box's width in pixels: every shown character
-// is at least a pixel wide, so the window always fills the box; the cursor moves this far before the window follows.
-constexpr int spareCharacters = 16;
-
-// The longest stretch measured to place the window exactly; beyond it the view is placed afresh.
-// Where both directions share a line, where a character shows depends on the whole line, so such a
-// line this long is laid out whole; a longer one shows a window ordered as if it stood alone.
-constexpr int measurable = 4 * EditBuffer::largeEdit;
-
-bool mixesDirections(const QString& text) {
-    bool rightToLeft = false;
-    bool leftToRight = false;
-    for (const QChar c : text) {
-        const QChar::Direction direction = c.direction();
-        rightToLeft |= direction == QChar::DirR || direction == QChar::DirAL;
-        leftToRight |= direction == QChar::DirL;
-        if (rightToLeft && leftToRight) return true;
-    }
-    return false;
-}
 
 // Characters either side of the cursor that an input method sees.
 constexpr int surroundingCharacters = 256;
@@ -107,8 +84,9 @@ Step mirrored(Step step) {
 
 }  // namespace
 
-TextBox::TextBox(QWidget* parent) : QWidget(parent) {
+TextBox::TextBox(QWidget* parent) : QWidget(parent), view_(buffer_.text()) {
     registerTextBoxAccessibility();
+    view_.setFont(font());
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
     setSizePolicy(QSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed, QSizePolicy::LineEdit));
@@ -170,19 +148,9 @@ void TextBox::changed(const std::optional<EditBuffer::Change>& change, bool byUs
                                   || buffer_.selectionEnd() != std::max(shownCursor_, shownAnchor_);
     shownCursor_ = buffer_.cursor();
     shownAnchor_ = buffer_.anchor();
-    if (change) {
-        const bool wasRightToLeft = rightToLeft_;
-        rightToLeft_ = text().isRightToLeft();  // digits alone leave it open: the whole text is read
-        wholeLine_ = text().size() <= measurable && mixesDirections(text());
-        // An edit within the window leaves the text beyond its left end, and so where that end lies.
-        const int removed = static_cast<int>(change->removed.size());
-        if (rightToLeft_ == wasRightToLeft && change->position >= windowStart_
-            && change->position + removed <= windowEnd_)
-            windowEnd_ += static_cast<int>(change->inserted.size()) - removed;
-        else
-            windowValid_ = false;
-        window_.reset();
-    }
+    if (change)
+        view_.edited(change->position, static_cast<int>(change->removed.size()),
+                     static_cast<int>(change->inserted.size()));
     scrollToCursor(from);
     restartBlinking();
     update();
@@ -235,11 +203,10 @@ bool TextBox::handleEditKey(QKeyEvent* event) {
         cut();
     } else if (event->matches(QKeySequence::Paste)) {
         paste();
-    } else if (event->matches(QKeySequence::DeleteStartOfWord)) {
-        buffer_.move(Step::PreviousWord, true);  // as a line edit: the word is selected, then goes with the selection
-        changed(buffer_.removeSelection(), true);
-    } else if (event->matches(QKeySequence::DeleteEndOfWord)) {
-        buffer_.move(Step::NextWord, true);
+    } else if (event->matches(QKeySequence::DeleteStartOfWord) || event->matches(QKeySequence::DeleteEndOfWord)) {
+        // A selection goes alone, as in newer line edits; otherwise the word is selected, then goes with it.
+        if (!buffer_.hasSelection())
+            buffer_.move(event->matches(QKeySequence::DeleteStartOfWord) ? Step::PreviousWord : Step::NextWord, true);
         changed(buffer_.removeSelection(), true);
     } else if (event->matches(QKeySequence::DeleteEndOfLine)) {
         setSelection(cursorPosition(), buffer_.length() - cursorPosition());
@@ -260,7 +227,7 @@ bool TextBox::handleEditKey(QKeyEvent* event) {
 bool TextBox::handleMoveKey(QKeyEvent* event) {
     for (const MoveKey& move : moveKeys) {
         if (!event->matches(move.key)) continue;
-        const Step step = rightToLeft() ? mirrored(move.step) : move.step;
+        const Step step = view_.rightToLeft() ? mirrored(move.step) : move.step;
         const bool byCharacter = move.step == Step::PreviousCharacter || move.step == Step::NextCharacter;
         if (byCharacter && !move.mark && buffer_.hasSelection()) {
             // As a line edit: Windows moves on from the cursor; elsewhere the selection's own end is kept,
@@ -477,8 +444,7 @@ void TextBox::resizeEvent(QResizeEvent* /*event*/) { scrollToCursor(buffer_.curs
 
 void TextBox::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
-        windowValid_ = false;  // widths have changed
-        window_.reset();
+        view_.setFont(font());  // widths have changed
         scrollToCursor(buffer_.cursor());
     }
     QWidget::changeEvent(event);
@@ -515,25 +481,8 @@ QRect TextBox::lineRect() const {
     return {contents.x() + horizontalMargin, top, contents.width() - 2 * horizontalMargin, height};
 }
 
-int TextBox::reach() const { return width() + spareCharacters; }
-
-// Text whose first letter is of a right-to-left script reads from the right edge, as in a line edit.
-bool TextBox::rightToLeft() const { return rightToLeft_; }
-
-const TextSlice& TextBox::windowSlice() const {
-    if (!window_) window_ = std::make_unique<TextSlice>(text(), windowStart_, windowEnd_, font(), rightToLeft());
-    return *window_;
-}
-
-void TextBox::setWindow(int start, int end) {
-    windowStart_ = start;
-    windowEnd_ = end;
-    windowValid_ = true;
-    window_.reset();
-}
-
-// Where on screen the window's left end lies.
-qreal TextBox::windowLeft() const { return lineRect().x() - hscroll_ + windowX_; }
+// Where on screen the shown part's left end lies.
+qreal TextBox::viewLeft() const { return lineRect().x() + view_.left(); }
 
 void TextBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
@@ -545,14 +494,14 @@ void TextBox::paintEvent(QPaintEvent* /*event*/) {
     const QRect line = lineRect();
     const int cursor = buffer_.cursor();
     const bool composing = !composing_.isEmpty();
-    windowSlice();
-    // What an input method is composing is laid out with the window where it is drawn.
+    const TextSlice& shown = view_.slice();
+    // What an input method is composing is laid out with the shown part where it is drawn.
     const std::unique_ptr<TextSlice> composed =
-        composing
-            ? std::make_unique<TextSlice>(text(), windowStart_, windowEnd_, font(), rightToLeft(), cursor, composing_)
-            : nullptr;
-    TextSlice& slice = composing ? *composed : *window_;
-    const QPointF origin(windowLeft(), line.y() - (qRound(slice.ascent()) - fontMetrics().ascent()));
+        composing ? std::make_unique<TextSlice>(text(), shown.start(), shown.end(), font(), view_.rightToLeft(), cursor,
+                                                composing_)
+                  : nullptr;
+    const TextSlice& slice = composing ? *composed : shown;
+    const QPointF origin(viewLeft(), line.y() - (qRound(slice.ascent()) - fontMetrics().ascent()));
     QList<QTextLayout::FormatRange> selections;
     if (composing) {  // underlined, as input methods expect it
         QTextLayout::FormatRange underline;
@@ -587,80 +536,11 @@ void TextBox::paintEvent(QPaintEvent* /*event*/) {
     }
 }
 
-// A line edit's rule for its whole line, here on the window's part of it: the cursor stays in sight, at
-// the edge it left by; text that fits keeps to the edge it reads from; and no space is left past the
-// line's right end while its left end is scrolled away.
-void TextBox::scrollToCursor(int from) {
-    const int length = buffer_.length();
-    const int cursor = buffer_.cursor();
-    const bool rtl = rightToLeft();
-    const int nearby = width() + 1;  // every position in sight lies within this many characters of the cursor
-    if (wholeLine_) {
-        if (!windowValid_ || windowStart_ != 0 || windowEnd_ != length) moveWindow(0, length, from);
-    } else if (!windowValid_ || windowEnd_ - windowStart_ > 3 * reach()
-               || (windowStart_ > 0 && cursor - windowStart_ < nearby)
-               || (windowEnd_ < length && windowEnd_ - cursor < nearby)) {
-        moveWindow(sliceStart(text(), cursor - reach()), sliceEnd(text(), cursor + reach()), from);
-    }
-    const bool holdsLeftEnd = rtl ? windowEnd_ == length : windowStart_ == 0;
-    const bool holdsRightEnd = rtl ? windowStart_ == 0 : windowEnd_ == length;
-    if (holdsLeftEnd) {  // measured from here on, with the view kept where it was
-        hscroll_ -= qRound(windowX_);
-        windowX_ = 0;
-        exactX_ = true;
-    }
-    const TextSlice& slice = windowSlice();
-    const int lineWidth = lineRect().width();
-    const int widthUsed = holdsRightEnd ? qRound(windowX_ + slice.width()) + 1 : std::numeric_limits<int>::max() / 2;
-    const int cursorX = qRound(windowX_ + slice.x(cursor));
-    if (holdsLeftEnd && holdsRightEnd && widthUsed <= lineWidth)
-        hscroll_ = rtl ? widthUsed - lineWidth + 1 : 0;
-    else if (cursorX - hscroll_ >= lineWidth)
-        hscroll_ = cursorX - lineWidth + 1;
-    else if (cursorX - hscroll_ < 0 && hscroll_ < widthUsed)
-        hscroll_ = cursorX;
-    else if (widthUsed - hscroll_ < lineWidth)
-        hscroll_ = widthUsed - lineWidth + 1;
-    else if (holdsLeftEnd)
-        hscroll_ = std::max(0, hscroll_);
-}
-
-// The window's left end (its start, or its end in right-to-left text) moves by the width of the
-// stretch between the old and the new one, or lies as far from the line's left end as the stretch
-// between them is wide. Past what is measured, the cursor comes in at the edge it moves towards, as in
-// a line edit.
-void TextBox::moveWindow(int start, int end, int from) {
-    const bool rtl = rightToLeft();
-    const int oldLeft = rtl ? windowEnd_ : windowStart_;
-    const int newLeft = rtl ? end : start;
-    const int lineLeft = rtl ? buffer_.length() : 0;
-    const auto rightwards = [this, rtl](int from, int to) {  // how far right `to` lies of `from`
-        const qreal width = TextSlice(text(), std::min(from, to), std::max(from, to), font(), rtl).width();
-        return (rtl ? to < from : to > from) ? width : -width;
-    };
-    const int toLineLeft = std::abs(newLeft - lineLeft);
-    const bool valid = windowValid_;
-    setWindow(start, end);
-    if (valid && std::abs(newLeft - oldLeft) <= std::min(toLineLeft, measurable)) {
-        windowX_ += rightwards(oldLeft, newLeft);
-        return;
-    }
-    if (toLineLeft <= measurable) {
-        windowX_ = rightwards(lineLeft, newLeft);
-        if (exactX_) return;
-        exactX_ = true;
-    } else {
-        windowX_ = 0;
-        exactX_ = false;
-    }
-    const int cursor = buffer_.cursor();
-    const int cursorX = qRound(windowX_ + windowSlice().x(cursor));
-    hscroll_ = (rtl ? cursor < from : cursor > from) ? cursorX - lineRect().width() : cursorX + 1;
-}
+void TextBox::scrollToCursor(int from) { view_.follow(buffer_.cursor(), from, lineRect().width(), width()); }
 
 std::optional<qreal> TextBox::xOf(int position) const {
-    if (position < windowStart_ || position > windowEnd_) return std::nullopt;
-    return windowLeft() + windowSlice().x(position);
+    const std::optional<qreal> x = view_.x(position);
+    return x ? std::optional<qreal>(lineRect().x() + *x) : std::nullopt;
 }
 
 QRect TextBox::characterRect(int position) const {
@@ -681,7 +561,7 @@ QRect TextBox::cursorRect() const {
 int TextBox::positionAt(const QPoint& point) const { return positionAt(point, QTextLine::CursorBetweenCharacters); }
 
 int TextBox::positionAt(const QPoint& point, QTextLine::CursorPosition where) const {
-    return windowSlice().positionAt(point.x() - windowLeft(), where);
+    return view_.positionAt(point.x() - lineRect().x(), where);
 }
 
 bool TextBox::inSelection(const QPoint& point) const {

@@ -1,23 +1,20 @@
 #pragma once
 
 #include "edit_buffer.h"
+#include "line_view.h"
 
 #include <QBasicTimer>
 #include <QTextLine>
 #include <QWidget>
 
-#include <memory>
-
 class QStyleOptionFrame;
 
 namespace orvanta {
 
-class TextSlice;
-
 // A single-line text box without a length limit, used by keyboard and mouse as a line edit is.
-// It lays out only the few characters around what it shows, so painting, the blinking cursor,
-// focus changes, cursor movement and clicks cost the same for a pasted megabyte as for a number;
-// only edits touch the whole text, once. The editing itself is EditBuffer's.
+// It lays out only the few characters around what it shows (LineView), so painting, the blinking
+// cursor, focus changes, cursor movement and clicks cost the same for a pasted megabyte as for a
+// number; only edits touch the whole text, once. The editing itself is EditBuffer's.
 class TextBox : public QWidget {
     Q_OBJECT
 
@@ -89,12 +86,7 @@ private:
     void initStyleOption(QStyleOptionFrame* option) const;
     QRect contentRect() const;
     QRect lineRect() const;
-    int reach() const;
-    bool rightToLeft() const;
-    const TextSlice& windowSlice() const;
-    void setWindow(int start, int end);
-    void moveWindow(int start, int end, int from);
-    qreal windowLeft() const;
+    qreal viewLeft() const;
     std::optional<qreal> xOf(int position) const;
     int positionAt(const QPoint& point, QTextLine::CursorPosition where) const;
     bool inSelection(const QPoint& point) const;
@@ -105,25 +97,13 @@ private:
     EditBuffer buffer_;
     int shownCursor_ = 0;  // where screen readers were last told the cursor and anchor are
     int shownAnchor_ = 0;
-    // The view, as a line edit scrolls its whole text: the line of the whole text lies hscroll_ pixels left of the
-    // box's line. Only a window of the text around the cursor is laid out; the window's left end lies at windowX_
-    // on the whole line. That is exact while the window holds the line's left end or was moved there from such a
-    // window (exactX_), and a guess after a jump too far to measure.
-    int windowStart_ = 0;
-    int windowEnd_ = 0;
-    bool windowValid_ = true;  // not after an edit outside it, or a change of direction or font
-    qreal windowX_ = 0;
-    bool exactX_ = true;
-    int hscroll_ = 0;
-    mutable std::unique_ptr<TextSlice> window_;  // laid out when first needed
-    QPoint pressPoint_;                          // where a drag of the selection may start
+    LineView view_;
+    QPoint pressPoint_;  // where a drag of the selection may start
     QBasicTimer dragDelay_;
     bool dragging_ = false;    // the box's own selection is being dragged
     int dropPosition_ = -1;    // where dragged text would be dropped
     QString composing_;        // an input method's text not yet committed, shown at the cursor
     int composingCursor_ = 0;  // the cursor within it
-    bool rightToLeft_ = false;
-    bool wholeLine_ = false;  // laid out whole, as a line of both directions is while short enough
     bool cursorShown_ = false;
     QBasicTimer blink_;
     QBasicTimer tripleClick_;

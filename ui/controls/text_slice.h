@@ -24,7 +24,7 @@ public:
     int end() const { return end_; }
     qreal ascent() const { return line_.ascent(); }
     qreal width() const { return line_.naturalTextWidth(); }
-    QTextLayout& layout() { return layout_; }
+    const QTextLayout& layout() const { return layout_; }
 
     qreal x(int position) const;
     // The position nearest to x, or with CursorOnCharacter the one before the character at x.
