@@ -417,8 +417,8 @@ void TextBox::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     // Qt tells screen readers of the focus once this handler returns. The cursor and selection are
     // told after it, as a line edit's are: told first, Orca takes them for the news and drops the focus.
-    QMetaObject::invokeMethod(
-        this, [this] { changed(std::nullopt, false); }, Qt::QueuedConnection);
+    const auto tellCursorAndSelection = [this] { changed(std::nullopt, false); };
+    QMetaObject::invokeMethod(this, tellCursorAndSelection, Qt::QueuedConnection);
 }
 
 void TextBox::focusOutEvent(QFocusEvent* event) {

@@ -159,11 +159,7 @@ QAccessibleInterface* textBoxAccessible(const QString& className, QObject* objec
 }  // namespace
 
 void registerTextBoxAccessibility() {
-    static const bool registered = [] {
-        QAccessible::installFactory(textBoxAccessible);
-        return true;
-    }();
-    (void)registered;
+    QAccessible::installFactory(textBoxAccessible);  // Qt keeps a factory once, however often installed
 }
 
 void announceTextChange(QObject* box, int position, const QString& removed, const QString& inserted) {
