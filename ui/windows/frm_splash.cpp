@@ -35,9 +35,11 @@ QAccessibleInterface* splashAccessible(const QString& className, QObject* object
 }  // namespace
 
 frmSplash::frmSplash() {
+    // First: with a screen reader listening, Qt 6.8 already makes the window's accessible interface
+    // while its name and title are set, and keeps that one.
+    QAccessible::installFactory(splashAccessible);  // Qt keeps a factory once, however often installed
     setObjectName("frmSplash");
     setWindowTitle(programName);
-    QAccessible::installFactory(splashAccessible);  // Qt keeps a factory once, however often installed
     // A borderless dialog, which window managers keep above the program's other windows, and
     // kept out of the task bar and the pager.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
