@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # The desktop that the end-to-end tests, script/screenshots, script/paste-memory and the start-up
 # benchmark run the real program on: a virtual X display (Xvfb), a window manager (openbox), a
 # Wayland compositor (mutter nested on the display) and a session bus, each started on request,
@@ -66,11 +67,14 @@ desktop_processes() {
 
 # Ends every process of this desktop: asked first, then killed after 3 seconds.
 end_desktop() {
-  local pids
+  local pids left
   pids=$(desktop_processes)
-  [ -n "$pids" ] && kill $pids 2>/dev/null
-  await 3 test -z "$(desktop_processes)" || kill -KILL $(desktop_processes) 2>/dev/null
-  [ -n "$pids" ] && wait $pids 2>/dev/null
+  if [ -n "$pids" ]; then
+    # Under set -e as well: a process may end by itself meanwhile, and each ends by a signal.
+    kill $pids 2>/dev/null || true
+    await 3 eval 'left=$(desktop_processes); [ -z "$left" ]' || kill -KILL $left 2>/dev/null || true
+    wait $pids 2>/dev/null || true
+  fi
   desktop_xvfb= desktop_bus= desktop_compositor=
   return 0
 }
