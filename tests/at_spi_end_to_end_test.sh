@@ -14,8 +14,8 @@ source "$here/support/desktop.bash"
 
 need Xvfb dbus-daemon /usr/libexec/at-spi-bus-launcher python3:pyatspi
 case $flow in
-accessibility) desktop_time_limit 25 ;;
-screen_reader) need openbox xprop xdotool orca speech-dispatcher && desktop_time_limit 55 ;;
+accessibility) desktop_time_limit 60 ;;
+screen_reader) need openbox xprop xdotool orca speech-dispatcher; desktop_time_limit 120 ;;
 *) echo "unknown flow $flow" >&2; exit 2 ;;
 esac
 

@@ -83,13 +83,13 @@ desktop_exit() {
   local status=$?
   end_desktop
   # Its sleep ended, the time limit ends too.
-  [ -n "$desktop_watchdog" ] && pkill -P "$desktop_watchdog"
+  [ -z "$desktop_watchdog" ] || pkill -P "$desktop_watchdog" || true
   rm -rf "$desktop_work"
   exit $status
 }
 trap desktop_exit EXIT
 trap 'fail "ended by a signal"' INT HUP
-trap 'fail "took longer than ${desktop_limit:-its time}: ended"' TERM
+trap 'fail "ended by SIGTERM${desktop_limit:+, as after its time limit of $desktop_limit}"' TERM
 
 # Fails the run once it has taken the given seconds, so that the processes end before ctest's
 # own time limit kills the script and nothing is left to end them.
