@@ -13,6 +13,7 @@ build=${1:?usage: package_test.sh build-dir work-dir source-dir}
 work=${2:?}
 source=${3:?}
 source "$source/tests/support/desktop.bash"
+desktop_time_limit 150
 id=io.github.orvanta.Orvanta
 
 rm -rf "$work"
