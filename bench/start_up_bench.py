@@ -20,7 +20,8 @@ machine it ran on.
 
 Usage: bench/start_up_bench.py [--wayland] [RUNS] [ORVANTA] [BARE]
   defaults: X11, 15 runs, build/ui/app/orvanta, build/bench/bare_window_bench
-Needs Xvfb and python3-xlib, and mutter for --wayland (script/bootstrap installs them).
+Needs Xvfb and python3-xlib, and mutter for --wayland (script/bootstrap installs them). It runs on
+a desktop of tests/support/desktop.bash.
 """
 import array
 import ctypes
@@ -28,9 +29,7 @@ import os
 import select
 import statistics
 import subprocess
-import shutil
 import sys
-import tempfile
 import time
 
 from Xlib import X, display, error
@@ -47,18 +46,6 @@ if wayland:
 runs = int(arguments[0]) if len(arguments) > 0 else 15
 orvanta = arguments[1] if len(arguments) > 1 else "build/ui/app/orvanta"
 bare = arguments[2] if len(arguments) > 2 else "build/bench/bare_window_bench"
-
-
-def start_server():
-    read, write = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                              pass_fds=[write], stderr=subprocess.DEVNULL)
-    os.close(write)
-    with os.fdopen(read, "rb", buffering=0) as answer:  # the number, then a newline, once it listens
-        number = b""
-        while not number.endswith(b"\n"):
-            number += answer.read(1)
-    return server, ":" + number.decode().strip()
 
 
 def role_of(window, role_atom):
@@ -188,21 +175,6 @@ def time_wayland_start_up(d, screen, program):
         process.wait()
 
 
-def start_compositor(name, runtime):
-    """mutter nested on the X display name; returns it once its Wayland socket is there."""
-    os.environ.update(DISPLAY=name, XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY="orvanta-bench",
-                      MUTTER_DEBUG_DUMMY_MODE_SPECS="1024x768")
-    compositor = subprocess.Popen(["dbus-run-session", "--", "mutter", "--nested", "--wayland", "--no-x11",
-                                   "--wayland-display=orvanta-bench"],
-                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    deadline = time.perf_counter() + RUN_TIMEOUT
-    while not os.path.exists(os.path.join(runtime, "orvanta-bench")):
-        if time.perf_counter() > deadline:
-            raise SystemExit("mutter did not start")
-        time.sleep(0.1)
-    return compositor
-
-
 def cpu_model():
     with open("/proc/cpuinfo") as info:
         for line in info:
@@ -212,37 +184,25 @@ def cpu_model():
 
 
 def main():
-    server, name = start_server()
-    runtime = tempfile.mkdtemp()
-    compositor = None
-    try:
-        d = display.Display(name)
-        os.environ["DISPLAY"] = name
-        root = d.screen().root
-        root.change_attributes(background_pixel=MAGENTA, event_mask=X.SubstructureNotifyMask)
-        d.damage_query_version()  # the server takes no DAMAGE request before this
-        root.damage_create(damage.DamageReportRawRectangles)
-        programs = [("Orvanta, entry window (credits over it)", orvanta, "frmMain"),
-                    ("bare Qt Widgets windows", bare, "bare")]
-        screen = ScreenPixels(name)
-        if wayland:
-            compositor = start_compositor(name, runtime)
-            start = lambda program, role: time_wayland_start_up(d, screen, program)  # noqa: E731
-        else:
-            start = lambda program, role: time_start_up(d, screen, program, role)  # noqa: E731
-        for _, program, role in programs:  # a first start warms the disk cache and fontconfig
-            start(program, role)
-        times = {label: [] for label, _, _ in programs}
-        for _ in range(runs):  # taken in turns, so that a busy moment hits both alike
-            for label, program, role in programs:
-                times[label].append(start(program, role) * 1000)
-    finally:
-        if compositor is not None:
-            compositor.terminate()
-            compositor.wait()
-        server.terminate()
-        server.wait()
-        shutil.rmtree(runtime, ignore_errors=True)
+    name = os.environ["DISPLAY"]
+    d = display.Display(name)
+    root = d.screen().root
+    root.change_attributes(background_pixel=MAGENTA, event_mask=X.SubstructureNotifyMask)
+    d.damage_query_version()  # the server takes no DAMAGE request before this
+    root.damage_create(damage.DamageReportRawRectangles)
+    programs = [("Orvanta, entry window (credits over it)", orvanta, "frmMain"),
+                ("bare Qt Widgets windows", bare, "bare")]
+    screen = ScreenPixels(name)
+    if wayland:
+        start = lambda program, role: time_wayland_start_up(d, screen, program)  # noqa: E731
+    else:
+        start = lambda program, role: time_start_up(d, screen, program, role)  # noqa: E731
+    for _, program, role in programs:  # a first start warms the disk cache and fontconfig
+        start(program, role)
+    times = {label: [] for label, _, _ in programs}
+    for _ in range(runs):  # taken in turns, so that a busy moment hits both alike
+        for label, program, role in programs:
+            times[label].append(start(program, role) * 1000)
 
     print(f"machine: {os.cpu_count()} cores, {cpu_model()}; load average {os.getloadavg()[0]:.2f}")
     if wayland:
@@ -257,4 +217,9 @@ def main():
     print(f"ratio of the medians: {medians[0] / medians[1]:.2f}")
 
 
+# The desktop of tests/support/desktop.bash: an Xvfb of its own, with mutter nested on it for
+# Wayland, all of it ended once the runs are done.
+if "ORVANTA_DESKTOP" not in os.environ:
+    harness = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "support", "desktop.bash")
+    os.execv(harness, [harness] + (["--compositor"] if wayland else []) + ["--", sys.executable] + sys.argv)
 main()

@@ -5,7 +5,7 @@ Dismisses the credits window with a key, types the worked example into the text 
 "Rate" and "Terms", presses "Next >", reads the summary and a few schedule cells (and cells past
 the grid's edge, which must read as nothing), then leaves with "Exit" and "Yes".
 
-Run by accessibility_end_to_end_test.sh on a display and a session bus of its own.
+Run by at_spi_end_to_end_test.sh on a display and a session bus of its own.
 """
 
 import os

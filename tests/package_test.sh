@@ -1,28 +1,44 @@
 #!/usr/bin/env bash
-# Makes the Debian package from an already built tree with cpack, as script/package does, and checks
-# it as a distribution would: its name, Depends and Recommends, the desktop entry and the AppStream
-# metadata with their validators, lintian without errors, and the program unpacked from it started
-# on a virtual display to the entry window and out again with Exit and Yes.
-# Exits 77, which ctest counts as skipped, where a tool is missing, except under CI (CI=true).
+# Installs an already built tree into a scratch prefix with cmake --install and checks that the
+# program, its desktop entry, its icons in every drawn size, its software-centre metadata, its manual
+# page and its copyright land where a desktop and a user look for them, the desktop files named by
+# the application id. Then makes the Debian package from the tree with cpack, as script/package
+# does, and checks it as a distribution would: its name, Depends and Recommends, the desktop entry
+# and the AppStream metadata with their validators, lintian without errors, and the program unpacked
+# from it started on a virtual display to the entry window and out again with Exit and Yes.
+# Exits 77, which ctest counts as skipped, where a tool of the package's checks is missing, except
+# under CI (CI=true).
 set -uo pipefail
 build=${1:?usage: package_test.sh build-dir work-dir source-dir}
 work=${2:?}
 source=${3:?}
-
-for tool in cpack dpkg-shlibdeps lintian desktop-file-validate appstreamcli Xvfb xdotool xprop; do
-  command -v "$tool" >/dev/null && continue
-  [ "${CI:-}" = "true" ] && { echo "FAILED: $tool is not installed (script/bootstrap installs it)"; exit 1; }
-  echo "skipped: $tool is not installed (script/bootstrap installs it)"
-  exit 77
-done
-
-fail() {
-  echo "FAILED: $*" >&2
-  exit 1
-}
+source "$source/tests/support/desktop.bash"
+desktop_time_limit 150
+id=io.github.orvanta.Orvanta
 
 rm -rf "$work"
 mkdir -p "$work"
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || fail "cmake --install failed: $(cat "$work/install.log")"
+[ -x "$prefix/bin/orvanta" ] || fail "the program is not in bin/"
+for file in share/metainfo/$id.metainfo.xml share/man/man1/orvanta.1.gz share/doc/orvanta/copyright; do
+  [ -f "$prefix/$file" ] || fail "no $file"
+done
+entry=$prefix/share/applications/$id.desktop
+[ -f "$entry" ] || fail "no desktop entry in share/applications/"
+for expected in "Exec=orvanta" "Icon=$id" "Name=Orvanta"; do
+  grep -qxF "$expected" "$entry" || fail "the desktop entry lacks $expected"
+done
+# A PNG keeps its width and height as 32-bit numbers from byte 16 on.
+for size in 16 32 48 64 128; do
+  icon=$prefix/share/icons/hicolor/${size}x$size/apps/$id.png
+  [ -f "$icon" ] || fail "no ${size}x$size icon"
+  measured=$(od -An -tu1 -j16 -N8 "$icon" | tr -s ' ' | sed 's/^ //')
+  [ "$measured" = "0 0 0 $size 0 0 0 $size" ] || fail "the ${size}x$size icon measures $measured (bytes 16 to 23)"
+done
+echo "installed where a desktop looks"
+
+need cpack dpkg-shlibdeps lintian desktop-file-validate appstreamcli Xvfb xdotool xprop
 cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 || {
   cat "$work/cpack.log"
   fail "cpack did not make the package"
@@ -49,7 +65,6 @@ echo "Recommends: $recommends"
 
 root="$work/root"
 dpkg -x "$deb" "$root" || fail "dpkg -x could not unpack the package"
-id=io.github.orvanta.Orvanta
 desktop-file-validate "$root/usr/share/applications/$id.desktop" || fail "the desktop entry is not valid"
 # validate-tree also finds the desktop entry that the metadata names as its launchable.
 # AppStream 1.0 asks for the <developer> element, which 0.16 does not know yet.
@@ -66,16 +81,7 @@ echo "desktop entry and metadata valid"
 lintian --fail-on error "$deb" || fail "lintian reports errors"
 echo "lintian: no errors"
 
-# Xvfb picks a free display itself, so that parallel tests never share one.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-pid=
-trap 'kill $pid $xvfb 2>/dev/null' EXIT
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=:$(cat "$work/display")
-
-source "$source/script/lib/program_windows.bash"
+start_display
 QT_QPA_PLATFORM=xcb "$root/usr/bin/orvanta" &
 pid=$!
 splash=$(await_window frmSplash) || fail "the unpacked program showed no credits window"

@@ -5,33 +5,26 @@ utterance is a "SPEECH OUTPUT" line of its debug log. Keys go to the program thr
 (xdotool), so Orca hears them as it hears a user's. Each step presses its keys and waits until Orca
 has said the expected utterances, in that order, among whatever else it says.
 
-Run by screen_reader_end_to_end_test.sh on a display and a session bus of its own.
+Run by at_spi_end_to_end_test.sh on a display and a session bus of its own, under openbox.
 """
 
 import os
+import pty
 import re
 import subprocess
 import sys
+import threading
 import time
+import tty
 
 WAIT_SECONDS = 20
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?(?:\{.*\})?\s*$")
 
 
-# What the orca command does, less its refusal to start beside another Orca of the same user (the
-# user's own screen reader, say); the debug log is written line by line, for the test to read.
-LAUNCH_ORCA = """
-import sys
-from orca import debug
-debug.debugLevel = debug.LEVEL_ALL
-debug.eventDebugLevel = debug.LEVEL_OFF
-debug.debugFile = open(sys.argv[2], "w", buffering=1)
-from orca import orca
-settings = orca.getSettingsManager()
-settings.activate(sys.argv[1], {})
-sys.path.insert(0, settings.getPrefsDir())
-sys.exit(orca.main())
-"""
+# The launcher refuses to start beside another Orca of the same user, and --replace would kill that
+# one: the user's own screen reader, or another run's. So Orca runs in a process namespace of its
+# own, where it sees no other, wherever one can be made.
+PRIVATE_PROCESSES = ["unshare", "--user", "--map-current-user", "--pid", "--fork", "--mount-proc", "--kill-child"]
 
 
 class Failure(Exception):
@@ -46,17 +39,25 @@ class Orca:
             # The dummy module plays one recorded message for every utterance, here into ALSA's null device.
             conf.write('AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n'
                        'AudioOutputMethod "alsa"\nAudioALSADevice "null"\n')
-        settings = os.path.join(work, "orca")
-        self.log = os.path.join(work, "orca.log")
         self.heard = 0  # utterances already matched
-        self.process = subprocess.Popen([sys.executable, "-c", LAUNCH_ORCA, settings, self.log],
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.log = []  # what Orca wrote to its debug log, piece by piece
+        # Orca writes its debug log to a terminal, which Python writes line by line; a file would
+        # hold the last utterances back in its buffer. The writer stays open here, so that the
+        # terminal outlives Orca's opening and closing it.
+        terminal, self.writer = pty.openpty()
+        tty.setraw(self.writer)
+        command = ["orca", "--debug-file", os.ttyname(self.writer)]
+        if subprocess.run(PRIVATE_PROCESSES + ["true"], stderr=subprocess.DEVNULL).returncode == 0:
+            command = PRIVATE_PROCESSES + command
+        self.out = os.path.join(work, "orca.out")
+        with open(self.out, "w") as out:
+            self.process = subprocess.Popen(command, stdin=subprocess.DEVNULL, stdout=out, stderr=out)
+        threading.Thread(target=lambda: self.log.extend(iter(lambda: os.read(terminal, 65536), b"")),
+                         daemon=True).start()
 
     def utterances(self):
-        if not os.path.exists(self.log):
-            return []
-        with open(self.log, errors="replace") as log:
-            return [m.group(1).strip() for m in map(SPOKEN.search, log) if m]
+        lines = b"".join(self.log).decode(errors="replace").splitlines()
+        return [m.group(1).strip() for m in map(SPOKEN.search, lines) if m]
 
     def expect(self, step, expected):
         """Waits until the utterances not yet heard hold the expected ones, whole and in order."""
@@ -70,6 +71,9 @@ class Orca:
                     self.heard += index + 1
                     print("%s: %s" % (step, " | ".join(said[:index + 1])))
                     return
+            if self.process.poll() is not None:
+                with open(self.out) as out:
+                    raise Failure("%s: Orca ended with status %d: %s" % (step, self.process.returncode, out.read()))
             if time.monotonic() > deadline:
                 raise Failure("%s: Orca never said %r; it said %r" % (step, expected[position], said))
             time.sleep(0.1)
@@ -134,9 +138,7 @@ def use_program(orca, program):
 
 
 def main():
-    work = os.environ["SCREEN_READER_WORK"]
-    desktop = subprocess.Popen(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    orca = Orca(work)
+    orca = Orca(os.environ["ORVANTA_DESKTOP"])
     program = None
     try:
         orca.expect("Orca started", ["Screen reader on."])
@@ -146,7 +148,7 @@ def main():
         print("FAILED:", failure, file=sys.stderr)
         return 1
     finally:
-        for process in (program, orca.process, desktop):
+        for process in (program, orca.process):
             if process is not None and process.poll() is None:
                 process.kill()
                 process.wait()
