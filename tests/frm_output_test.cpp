@@ -25,6 +25,18 @@ protected:
     static frmOutput& window() { return result(); }
 };
 
+// Counts the paints the widgets get.
+struct PaintCount : QObject {
+    explicit PaintCount(std::initializer_list<QWidget*> widgets) {
+        for (QWidget* widget : widgets) widget->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+    int count = 0;
+};
+
 TEST_F(ResultWindow, CalculateScheduleFillsSummaryAndGridForTheWorkedExample) {
     CalculateSchedule("100000", "6", "30", window());
     frmOutput& w = window();
@@ -69,6 +81,14 @@ TEST_F(ResultWindow, TitleHasAGreyShadowBeneathIt) {
     EXPECT_EQ(shadow->pos() - title->pos(), QPoint(pixelsFromTwips(60), pixelsFromTwips(45)));
     EXPECT_EQ(title->size(), title->sizeHint());                           // the size follows the text
     EXPECT_LT(w.children().indexOf(shadow), w.children().indexOf(title));  // drawn beneath
+
+    // Once shown, the two are painted again only when something changes, so an idle window costs nothing.
+    w.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::qWait(50);
+    const PaintCount paints({title, shadow});
+    QTest::qWait(200);
+    EXPECT_EQ(paints.count, 0);
 }
 
 TEST_F(ResultWindow, GridHasTheFocusWhenShownAndTabFollowsTheDesignedOrder) {

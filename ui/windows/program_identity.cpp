@@ -41,7 +41,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override {
-        setForegroundRole(readableRole());
+        // Setting the role asks for another paint: only a change may, or the label repaints forever.
+        const QPalette::ColorRole role = readableRole();
+        if (foregroundRole() != role) setForegroundRole(role);
         QLabel::paintEvent(event);
     }
 
