@@ -5,17 +5,17 @@
 // bench/start_up_bench.py.
 #include <benchmark/benchmark.h>
 
-#include "entry_text.h"
-#include "frm_main.h"
-#include "frm_output.h"
-#include "frm_splash.h"
-#include "message_box.h"
-#include "orvanta_application.h"
-#include "program_end.h"
-#include "schedule_grid.h"
-#include "start_up.h"
-#include "text_box.h"
-#include "text_to_number.h"
+#include "app/orvanta_application.h"
+#include "calc/text_to_number.h"
+#include "controls/schedule_grid.h"
+#include "controls/text_box.h"
+#include "services/entry_text.h"
+#include "services/message_box.h"
+#include "services/program_end.h"
+#include "windows/frm_main.h"
+#include "windows/frm_output.h"
+#include "windows/frm_splash.h"
+#include "windows/start_up.h"
 
 #include <QPushButton>
 

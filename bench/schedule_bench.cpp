@@ -4,11 +4,11 @@
 
 #include <QLocale>
 
-#include "locale_regional_settings.h"
+#include "calc/schedule.h"
+#include "calc/text_to_number.h"
 #include "recording_view.h"
 #include "regional_settings_guard.h"
-#include "schedule.h"
-#include "text_to_number.h"
+#include "services/locale_regional_settings.h"
 
 #include <string>
 

@@ -4,10 +4,10 @@
 // Runs on Qt's offscreen platform unless another one is chosen.
 #include <benchmark/benchmark.h>
 
-#include "frm_output.h"
+#include "calc/schedule.h"
+#include "controls/schedule_grid.h"
 #include "recording_view.h"
-#include "schedule.h"
-#include "schedule_grid.h"
+#include "windows/frm_output.h"
 
 #include <QCoreApplication>
 

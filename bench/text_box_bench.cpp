@@ -3,7 +3,7 @@
 // should not differ. Runs on Qt's offscreen platform unless another one is chosen.
 #include <benchmark/benchmark.h>
 
-#include "text_box.h"
+#include "controls/text_box.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -2,7 +2,7 @@
 // chosen, with the program's fonts.
 #include <benchmark/benchmark.h>
 
-#include "fonts.h"
+#include "services/fonts.h"
 
 #include <QApplication>
 

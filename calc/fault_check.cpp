@@ -1,8 +1,8 @@
-#include "fault_check.h"
+#include "calc/fault_check.h"
 
 #include <cmath>
 
-#include "run_time_error.h"
+#include "calc/run_time_error.h"
 
 namespace orvanta {
 

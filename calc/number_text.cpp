@@ -1,4 +1,4 @@
-#include "number_text.h"
+#include "calc/number_text.h"
 
 #include <algorithm>
 #include <array>
@@ -7,9 +7,9 @@
 #include <limits>
 #include <string_view>
 
-#include "regional_settings.h"
-#include "run_time_error.h"
-#include "utf8.h"
+#include "calc/regional_settings.h"
+#include "calc/run_time_error.h"
+#include "calc/utf8.h"
 
 namespace orvanta {
 

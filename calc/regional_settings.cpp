@@ -1,4 +1,4 @@
-#include "regional_settings.h"
+#include "calc/regional_settings.h"
 
 namespace orvanta {
 

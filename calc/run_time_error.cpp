@@ -1,4 +1,4 @@
-#include "run_time_error.h"
+#include "calc/run_time_error.h"
 
 namespace orvanta {
 

@@ -1,12 +1,12 @@
-#include "schedule.h"
+#include "calc/schedule.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
-#include "fault_check.h"
-#include "number_text.h"
-#include "text_to_number.h"
+#include "calc/fault_check.h"
+#include "calc/number_text.h"
+#include "calc/text_to_number.h"
 
 namespace orvanta {
 

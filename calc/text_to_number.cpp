@@ -1,12 +1,12 @@
-#include "text_to_number.h"
+#include "calc/text_to_number.h"
 
 #include <algorithm>
 #include <charconv>
 #include <string>
 
-#include "regional_settings.h"
-#include "run_time_error.h"
-#include "utf8.h"
+#include "calc/regional_settings.h"
+#include "calc/run_time_error.h"
+#include "calc/utf8.h"
 
 namespace orvanta {
 

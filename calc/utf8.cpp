@@ -1,4 +1,4 @@
-#include "utf8.h"
+#include "calc/utf8.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "validation.h"
+#include "calc/validation.h"
 
-#include "text_to_number.h"
+#include "calc/text_to_number.h"
 
 namespace orvanta {
 

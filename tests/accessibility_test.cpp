@@ -1,6 +1,6 @@
+#include "controls/schedule_grid.h"
+#include "controls/text_box.h"
 #include "program_fixture.h"
-#include "schedule_grid.h"
-#include "text_box.h"
 
 #include <QAccessible>
 #include <QLabel>

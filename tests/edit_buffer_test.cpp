@@ -1,4 +1,4 @@
-#include "edit_buffer.h"
+#include "controls/edit_buffer.h"
 
 #include "qt_print.h"
 

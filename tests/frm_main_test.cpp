@@ -1,6 +1,6 @@
 #include "program_fixture.h"
 
-#include "schedule_grid.h"
+#include "controls/schedule_grid.h"
 
 #include <QLabel>
 #include <QSignalSpy>

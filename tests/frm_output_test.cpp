@@ -1,9 +1,9 @@
 #include "program_fixture.h"
 
+#include "calc/schedule.h"
+#include "controls/schedule_grid.h"
 #include "qt_print.h"
-#include "schedule.h"
-#include "schedule_grid.h"
-#include "twips.h"
+#include "services/twips.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "frm_splash.h"
-#include "clickable_frame.h"
-#include "twips.h"
+#include "windows/frm_splash.h"
+#include "controls/clickable_frame.h"
+#include "services/twips.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

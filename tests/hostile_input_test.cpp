@@ -6,14 +6,14 @@
 #include <cstdlib>
 #include <random>
 
+#include "calc/regional_settings.h"
+#include "calc/schedule.h"
+#include "calc/text_to_number.h"
+#include "calc/utf8.h"
+#include "calc/validation.h"
 #include "german_settings.h"
-#include "regional_settings.h"
 #include "regional_settings_guard.h"
 #include "run_time_error_of.h"
-#include "schedule.h"
-#include "text_to_number.h"
-#include "utf8.h"
-#include "validation.h"
 
 namespace orvanta {
 namespace {

@@ -1,4 +1,4 @@
-#include "line_view.h"
+#include "controls/line_view.h"
 
 #include "qt_print.h"
 

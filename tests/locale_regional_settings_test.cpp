@@ -1,4 +1,4 @@
-#include "locale_regional_settings.h"
+#include "services/locale_regional_settings.h"
 
 #include <gtest/gtest.h>
 #include <QLocale>
@@ -7,13 +7,13 @@
 #include <map>
 #include <optional>
 
+#include "calc/number_text.h"
+#include "calc/run_time_error.h"
+#include "calc/schedule.h"
+#include "calc/text_to_number.h"
 #include "german_settings.h"
-#include "number_text.h"
 #include "recording_view.h"
 #include "regional_settings_guard.h"
-#include "run_time_error.h"
-#include "schedule.h"
-#include "text_to_number.h"
 
 namespace orvanta {
 namespace {

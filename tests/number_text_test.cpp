@@ -2,12 +2,12 @@
 
 #include <cfloat>
 
+#include "calc/number_text.h"
+#include "calc/regional_settings.h"
+#include "calc/run_time_error.h"
+#include "calc/text_to_number.h"
 #include "german_settings.h"
-#include "number_text.h"
-#include "regional_settings.h"
 #include "regional_settings_guard.h"
-#include "run_time_error.h"
-#include "text_to_number.h"
 
 namespace orvanta {
 namespace {

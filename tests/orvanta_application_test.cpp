@@ -3,8 +3,8 @@
 // categories, so entries and results are written the German way.
 #include "program_fixture.h"
 
-#include "orvanta_application.h"
-#include "run_time_error.h"
+#include "app/orvanta_application.h"
+#include "calc/run_time_error.h"
 
 #include <QIcon>
 #include <QLabel>

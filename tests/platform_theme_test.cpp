@@ -2,9 +2,9 @@
 // program runs. The offscreen platform loads no theme, so each look sets the colours a theme gives.
 #include "program_fixture.h"
 
-#include "caption_frame.h"
-#include "fonts.h"
-#include "schedule_grid.h"
+#include "controls/caption_frame.h"
+#include "controls/schedule_grid.h"
+#include "services/fonts.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

@@ -2,13 +2,13 @@
 
 // Runs the program's start-up for a window test, with the dialogs, the modal waits and End
 // answered by the test instead of a user.
-#include "frm_main.h"
-#include "frm_output.h"
-#include "frm_splash.h"
-#include "message_box.h"
-#include "program_end.h"
-#include "start_up.h"
-#include "text_box.h"
+#include "controls/text_box.h"
+#include "services/message_box.h"
+#include "services/program_end.h"
+#include "windows/frm_main.h"
+#include "windows/frm_output.h"
+#include "windows/frm_splash.h"
+#include "windows/start_up.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

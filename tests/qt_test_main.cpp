@@ -1,6 +1,6 @@
 // Shared main of the window tests: one QApplication for the whole run, with the
 // program's fonts. Windows are drawn offscreen unless a platform is chosen.
-#include "fonts.h"
+#include "services/fonts.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "schedule_grid.h"
+#include "controls/schedule_grid.h"
 
 #include "programming_error.h"
 #include "qt_print.h"

@@ -2,8 +2,8 @@
 // CMakeLists.txt), so that the program itself carries no hook for counting.
 #include <gtest/gtest.h>
 
+#include "calc/schedule.h"
 #include "recording_view.h"
-#include "schedule.h"
 
 #include <map>
 #include <string>

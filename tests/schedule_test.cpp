@@ -4,12 +4,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "calc/regional_settings.h"
+#include "calc/run_time_error.h"
+#include "calc/schedule.h"
 #include "german_settings.h"
 #include "recording_view.h"
-#include "regional_settings.h"
 #include "regional_settings_guard.h"
-#include "run_time_error.h"
-#include "schedule.h"
 
 namespace orvanta {
 namespace {

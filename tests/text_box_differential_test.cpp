@@ -2,7 +2,7 @@
 // text, cursor, selection, undo and redo, focus, clipboard, what an input method sees and where the
 // cursor is drawn must agree.
 // Run on xcb as well as offscreen, since their key bindings differ.
-#include "text_box.h"
+#include "controls/text_box.h"
 
 #include "qt_print.h"
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "calc/text_to_number.h"
 #include "run_time_error_of.h"
-#include "text_to_number.h"
 
 namespace orvanta {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "validation.h"
+#include "calc/validation.h"
 
 namespace orvanta {
 namespace {

@@ -1,8 +1,8 @@
-#include "message_box.h"
-#include "program_end.h"
+#include "calc/run_time_error.h"
 #include "programming_error.h"
-#include "run_time_error.h"
-#include "window.h"
+#include "services/message_box.h"
+#include "services/program_end.h"
+#include "services/window.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "regional_settings.h"
+#include "calc/regional_settings.h"
 
 namespace orvanta {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "schedule.h"
+#include "calc/schedule.h"
 
 namespace orvanta {
 

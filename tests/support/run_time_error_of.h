@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "run_time_error.h"
-#include "text_to_number.h"
+#include "calc/run_time_error.h"
+#include "calc/text_to_number.h"
 
 namespace orvanta {
 

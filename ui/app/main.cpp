@@ -1,7 +1,7 @@
-#include "missing_display.h"
-#include "orvanta_application.h"
-#include "program_end.h"
-#include "start_up.h"
+#include "app/missing_display.h"
+#include "app/orvanta_application.h"
+#include "services/program_end.h"
+#include "windows/start_up.h"
 
 int main(int argc, char** argv) {
     orvanta::explainMissingDisplay();

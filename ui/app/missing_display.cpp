@@ -1,4 +1,4 @@
-#include "missing_display.h"
+#include "app/missing_display.h"
 
 #include <QGuiApplication>
 #include <QString>

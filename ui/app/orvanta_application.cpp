@@ -1,9 +1,9 @@
-#include "orvanta_application.h"
+#include "app/orvanta_application.h"
 
-#include "fonts.h"
-#include "locale_regional_settings.h"
-#include "program_identity.h"
 #include "program_version.h"
+#include "services/fonts.h"
+#include "services/locale_regional_settings.h"
+#include "windows/program_identity.h"
 
 #include <QIcon>
 

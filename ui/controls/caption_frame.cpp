@@ -1,4 +1,4 @@
-#include "caption_frame.h"
+#include "controls/caption_frame.h"
 
 #include <QPainter>
 

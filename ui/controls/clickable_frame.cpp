@@ -1,4 +1,4 @@
-#include "clickable_frame.h"
+#include "controls/clickable_frame.h"
 
 #include <QMouseEvent>
 

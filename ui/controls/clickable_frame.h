@@ -1,6 +1,6 @@
 #pragma once
 
-#include "caption_frame.h"
+#include "controls/caption_frame.h"
 
 namespace orvanta {
 

@@ -1,6 +1,6 @@
-#include "fixed_cell_header.h"
+#include "controls/fixed_cell_header.h"
 
-#include "grid_colours.h"
+#include "controls/grid_colours.h"
 
 #include <QPainter>
 

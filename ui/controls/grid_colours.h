@@ -1,6 +1,6 @@
 #pragma once
 
-#include "theme_colours.h"
+#include "services/theme_colours.h"
 
 namespace orvanta {
 

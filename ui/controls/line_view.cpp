@@ -1,6 +1,6 @@
-#include "line_view.h"
+#include "controls/line_view.h"
 
-#include "edit_buffer.h"
+#include "controls/edit_buffer.h"
 
 #include <limits>
 

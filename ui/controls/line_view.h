@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text_slice.h"
+#include "controls/text_slice.h"
 
 #include <QFont>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "rule_line.h"
+#include "controls/rule_line.h"
 
-#include "twips.h"
+#include "services/twips.h"
 
 #include <QPainter>
 

@@ -1,12 +1,12 @@
-#include "schedule_grid.h"
+#include "controls/schedule_grid.h"
 
-#include "fixed_cell_header.h"
-#include "fonts.h"
-#include "grid_colours.h"
-#include "schedule_grid_accessible.h"
-#include "schedule_grid_model.h"
-#include "theme_colours.h"
-#include "twips.h"
+#include "controls/fixed_cell_header.h"
+#include "controls/grid_colours.h"
+#include "controls/schedule_grid_accessible.h"
+#include "controls/schedule_grid_model.h"
+#include "services/fonts.h"
+#include "services/theme_colours.h"
+#include "services/twips.h"
 
 #include <QAbstractButton>
 #include <QAction>

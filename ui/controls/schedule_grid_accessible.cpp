@@ -1,6 +1,6 @@
-#include "schedule_grid_accessible.h"
+#include "controls/schedule_grid_accessible.h"
 
-#include "schedule_grid.h"
+#include "controls/schedule_grid.h"
 
 #include <QAccessibleWidget>
 #include <QHash>

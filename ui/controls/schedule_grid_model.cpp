@@ -1,4 +1,4 @@
-#include "schedule_grid_model.h"
+#include "controls/schedule_grid_model.h"
 
 #include <QMetaObject>
 

@@ -1,6 +1,6 @@
-#include "text_box.h"
+#include "controls/text_box.h"
 
-#include "text_box_accessible.h"
+#include "controls/text_box_accessible.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "edit_buffer.h"
-#include "line_view.h"
+#include "controls/edit_buffer.h"
+#include "controls/line_view.h"
 
 #include <QBasicTimer>
 #include <QTextLine>

@@ -1,7 +1,7 @@
-#include "text_box_accessible.h"
+#include "controls/text_box_accessible.h"
 
-#include "text_box.h"
-#include "text_slice.h"
+#include "controls/text_box.h"
+#include "controls/text_slice.h"
 
 #include <QAccessibleWidget>
 

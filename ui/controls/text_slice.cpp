@@ -1,4 +1,4 @@
-#include "text_slice.h"
+#include "controls/text_slice.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "value_label.h"
+#include "controls/value_label.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "twips.h"
+#include "services/twips.h"
 
 #include <QColor>
 #include <QPalette>

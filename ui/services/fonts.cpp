@@ -1,4 +1,4 @@
-#include "fonts.h"
+#include "services/fonts.h"
 
 #include <QApplication>
 #include <QWidget>

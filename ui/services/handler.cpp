@@ -1,7 +1,7 @@
-#include "handler.h"
+#include "services/handler.h"
 
-#include "message_box.h"
-#include "run_time_error.h"
+#include "calc/run_time_error.h"
+#include "services/message_box.h"
 
 namespace orvanta {
 

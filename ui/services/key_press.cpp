@@ -1,6 +1,6 @@
-#include "key_press.h"
+#include "services/key_press.h"
 
-#include "handler.h"
+#include "services/handler.h"
 
 #include <QKeyEvent>
 #include <QWidget>

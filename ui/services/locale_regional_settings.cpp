@@ -1,4 +1,4 @@
-#include "locale_regional_settings.h"
+#include "services/locale_regional_settings.h"
 
 #include <QLocale>
 

@@ -1,8 +1,8 @@
-#include "message_box.h"
+#include "services/message_box.h"
 
-#include "modal_owner.h"
-#include "program_end.h"
-#include "run_time_error.h"
+#include "calc/run_time_error.h"
+#include "services/modal_owner.h"
+#include "services/program_end.h"
 
 #include <QEventLoop>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "modal_owner.h"
+#include "services/modal_owner.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "program_end.h"
+#include "services/program_end.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "task_bar.h"
+#include "services/task_bar.h"
 
 namespace orvanta {
 

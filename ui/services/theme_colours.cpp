@@ -1,4 +1,4 @@
-#include "theme_colours.h"
+#include "services/theme_colours.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
-#include "window.h"
+#include "services/window.h"
 
-#include "handler.h"
-#include "modal_owner.h"
-#include "twips.h"
+#include "services/handler.h"
+#include "services/modal_owner.h"
+#include "services/twips.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>

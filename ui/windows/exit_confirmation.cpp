@@ -1,8 +1,8 @@
-#include "exit_confirmation.h"
+#include "windows/exit_confirmation.h"
 
-#include "message_box.h"
-#include "program_end.h"
-#include "program_identity.h"
+#include "services/message_box.h"
+#include "services/program_end.h"
+#include "windows/program_identity.h"
 
 namespace orvanta {
 

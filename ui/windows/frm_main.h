@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window.h"
+#include "services/window.h"
 
 #include <array>
 #include <cstdint>

@@ -1,16 +1,16 @@
-#include "frm_output.h"
+#include "windows/frm_output.h"
 
-#include "caption_frame.h"
-#include "designed_control.h"
-#include "exit_confirmation.h"
-#include "fonts.h"
-#include "frm_main.h"
-#include "frm_splash.h"
-#include "handler.h"
-#include "program_identity.h"
-#include "rule_line.h"
-#include "schedule_grid.h"
-#include "value_label.h"
+#include "controls/caption_frame.h"
+#include "controls/rule_line.h"
+#include "controls/schedule_grid.h"
+#include "controls/value_label.h"
+#include "services/designed_control.h"
+#include "services/fonts.h"
+#include "services/handler.h"
+#include "windows/exit_confirmation.h"
+#include "windows/frm_main.h"
+#include "windows/frm_splash.h"
+#include "windows/program_identity.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "schedule.h"
-#include "window.h"
+#include "calc/schedule.h"
+#include "services/window.h"
 
 #include <QString>
 

@@ -1,13 +1,13 @@
-#include "frm_splash.h"
+#include "windows/frm_splash.h"
 
-#include "clickable_frame.h"
-#include "designed_control.h"
-#include "fonts.h"
-#include "handler.h"
-#include "key_press.h"
-#include "program_identity.h"
-#include "task_bar.h"
-#include "theme_colours.h"
+#include "controls/clickable_frame.h"
+#include "services/designed_control.h"
+#include "services/fonts.h"
+#include "services/handler.h"
+#include "services/key_press.h"
+#include "services/task_bar.h"
+#include "services/theme_colours.h"
+#include "windows/program_identity.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

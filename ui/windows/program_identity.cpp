@@ -1,8 +1,8 @@
-#include "program_identity.h"
+#include "windows/program_identity.h"
 
-#include "designed_control.h"
-#include "fonts.h"
-#include "theme_colours.h"
+#include "services/designed_control.h"
+#include "services/fonts.h"
+#include "services/theme_colours.h"
 
 #include <QAccessibleWidget>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "start_up.h"
+#include "windows/start_up.h"
 
-#include "frm_main.h"
-#include "frm_splash.h"
-#include "handler.h"
+#include "services/handler.h"
+#include "windows/frm_main.h"
+#include "windows/frm_splash.h"
 
 namespace orvanta {
 
