@@ -110,10 +110,11 @@ private_home() {
 }
 
 # Xvfb on the first free display (-displayfd), so that tests starting at once never collide;
-# -noreset keeps it up when its first client (the AT-SPI bus launcher, say) disconnects.
+# -noreset keeps it up when its first client (the AT-SPI bus launcher, say) disconnects; -r turns
+# off key repeat, which a loaded machine would otherwise set off between a key's press and release.
 start_display() {
   rm -f "$desktop_work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$desktop_work/display" 2>"$desktop_work/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset -r 3>"$desktop_work/display" 2>"$desktop_work/xvfb.log" &
   desktop_xvfb=$!
   await 10 test -s "$desktop_work/display" || fail "Xvfb did not start: $(cat "$desktop_work/xvfb.log")"
   export DISPLAY=:$(cat "$desktop_work/display")
