@@ -107,27 +107,6 @@ TEST_F(WindowServices, UnloadAndTheCloseBoxRaiseUnloadWhoseCancelFlagKeepsTheWin
     }
 }
 
-TEST_F(WindowServices, ModalShowWaitsUntilHiddenWhileOtherWindowsTakeNoInput) {
-    QWidget other;
-    other.show();
-    bool otherBlockedDuringWait = false;
-    bool modalDuringWait = false;
-    Window::setModalResponder([&](Window& shown) {
-        modalDuringWait = QApplication::activeModalWidget() == &shown && shown.isVisible();
-        otherBlockedDuringWait =
-            QApplication::activeModalWidget() != nullptr && QApplication::activeModalWidget() != &other;
-        shown.Hide();
-    });
-
-    windowInstance<frmProbe>().Show(Window::Modal);
-
-    EXPECT_TRUE(modalDuringWait);
-    EXPECT_TRUE(otherBlockedDuringWait);
-    EXPECT_FALSE(windowInstance<frmProbe>().isVisible());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_TRUE(isLoaded<frmProbe>());
-}
-
 // A modal window belongs to the main window that is up, which keeps it above it (a message box too, below). Winning the
 // keyboard back after a click on that window shows only on Wayland.
 TEST_F(WindowServices, AModalWindowBelongsToTheMainWindowThatIsUp) {
