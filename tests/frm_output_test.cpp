@@ -37,19 +37,6 @@ struct PaintCount : QObject {
     int count = 0;
 };
 
-TEST_F(ResultWindow, CalculateScheduleFillsSummaryAndGridForTheWorkedExample) {
-    CalculateSchedule("100000", "6", "30", window());
-    frmOutput& w = window();
-    EXPECT_EQ(w.lblAmount->text(), "$100,000.00");
-    EXPECT_EQ(w.lblRate->text(), "% 6.00");
-    EXPECT_EQ(w.lblTerms->text(), "30(360 months)");
-    EXPECT_EQ(w.lblPayment->text(), "$599.55/mo");
-
-    EXPECT_EQ(w.FGrid->Rows(), 362);
-    EXPECT_EQ(w.FGrid->FixedRows(), 1);
-    EXPECT_EQ(w.FGrid->cellText(2, 2), "% 500.00");
-}
-
 TEST_F(ResultWindow, ACaptionWiderThanItsLabelKeepsWhatTheLabelCanShowAndTheLabelItsSize) {
     // Each character at least a pixel wide: a 65-pixel label shows no more than 65 of them.
     const QSize designed = window().lblTerms->size();

@@ -86,20 +86,5 @@ TEST_F(CreditsWindow, IsCentredTakesNoFocusAndDrawsTheTitleOnItsShadowAndTheHint
     }));
 }
 
-TEST_F(CreditsWindow, ASecondShowingLooksTheSameAsTheFirst) {
-    QImage first;
-    QImage second;
-    stillUpAfter([&](frmSplash& splash) {
-        first = splash.grab().toImage();
-        QTest::keyClick(&splash, Qt::Key_Space);
-    });
-    stillUpAfter([&](frmSplash& splash) {
-        second = splash.grab().toImage();
-        QTest::keyClick(&splash, Qt::Key_Space);
-    });
-    ASSERT_FALSE(first.isNull());
-    EXPECT_EQ(first, second);
-}
-
 }  // namespace
 }  // namespace orvanta
