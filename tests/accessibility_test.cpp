@@ -1,6 +1,7 @@
 #include "controls/schedule_grid.h"
 #include "controls/text_box.h"
 #include "program_fixture.h"
+#include "qt_print.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -154,6 +155,133 @@ TEST_F(Accessibility, TextBoxReadsAndEditsThroughTheTextInterfaces) {
     EXPECT_EQ(text->textAtOffset(-2, QAccessible::WordBoundary, &start, &end), "");  // at the end: none
     EXPECT_EQ(start, 6);
     EXPECT_EQ(text->textBeforeOffset(-2, QAccessible::WordBoundary, &start, &end), "100000");
+}
+
+// What a screen reader or a magnifier is told of a small grid and a small text after each step: the
+// focused control or cell, the selected cells, the caret and the selection, and where characters and cells stand.
+// The window stands away from the screen's corner, so that screen and window coordinates differ.
+class ScreenReaderView : public testing::Test {
+protected:
+    void SetUp() override {
+        window.setGeometry(300, 200, 320, 160);
+        grid = new ScheduleGrid(&window);
+        grid->setGeometry(0, 0, 220, 90);  // months 1 and 2 and the first columns in sight
+        grid->AddItem("Month\tPayment\tInterest\tPrinciple\tBalance\t");
+        grid->AddItem("0\t\t\t\t$30.00\t");
+        grid->setFixedRows(1);
+        for (int month = 1; month <= 6; ++month)
+            grid->AddItem(QString("%1\t$5.00\t% 0.1%1\t$4.9%1\t$2%1.00").arg(month));
+        box = new TextBox(&window);
+        box->setGeometry(0, 110, 120, 24);
+        box->setAccessibleName("Amount");
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    // The focused control's name, or the focused cell's as "row,column name".
+    static QString focused(QWidget& window) {
+        QAccessibleInterface* focus = QAccessible::queryAccessibleInterface(&window)->focusChild();
+        // A focused widget's interface answers with itself.
+        while (focus != nullptr && focus->focusChild() != nullptr && focus->focusChild() != focus)
+            focus = focus->focusChild();
+        if (focus == nullptr) return {};
+        if (QAccessibleTableCellInterface* cell = focus->tableCellInterface())
+            return QString("%1,%2 %3")
+                .arg(cell->rowIndex())
+                .arg(cell->columnIndex())
+                .arg(focus->text(QAccessible::Name));
+        return focus->text(QAccessible::Name);
+    }
+
+    QStringList selectedCells() const {
+        QStringList cells;
+        for (QAccessibleInterface* cell :
+             QAccessible::queryAccessibleInterface(grid)->tableInterface()->selectedCells())
+            cells << QString("%1,%2 %3")
+                         .arg(cell->tableCellInterface()->rowIndex())
+                         .arg(cell->tableCellInterface()->columnIndex())
+                         .arg(cell->text(QAccessible::Name));
+        return cells;
+    }
+
+    // Plays a step: "grid" or "box" takes the focus, the one with it gets the keys named ("S-" holds
+    // Shift), and any other word is typed.
+    void play(const QString& step) {
+        for (const QString& word : step.split(' ')) {
+            if (word == "grid") {
+                grid->setFocus();
+                grid->setCurrentCell(2, 2);
+            } else if (word == "box") {
+                box->setText("1\U0001F600 2");
+                box->setFocus(Qt::TabFocusReason);
+            } else if (const int key = QKeySequence::fromString(QString(word).remove("S-"))[0].key(); key > 0xff) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                                word.startsWith("S-") ? Qt::ShiftModifier : Qt::NoModifier);
+            } else {
+                QTest::keyClicks(QApplication::focusWidget(), word);
+            }
+        }
+    }
+
+    QWidget window;
+    ScheduleGrid* grid = nullptr;
+    TextBox* box = nullptr;
+};
+
+TEST_F(ScreenReaderView, ReportsFocusSelectionCaretAndWhereCharactersStand) {
+    const QStringList four = {"1,2 % 0.11", "1,3 $4.91", "2,2 % 0.12", "2,3 $4.92"};
+    const struct {
+        QString step;
+        QString focus;
+        QStringList selected;
+        int caret;
+        std::pair<int, int> selection;  // of the text
+    } steps[] = {
+        {"grid", "1,2 % 0.11", {"1,2 % 0.11"}, 0, {0, 0}},
+        {"S-Right S-Down", "2,3 $4.92", four, 0, {0, 0}},
+        {"box", "Amount", four, 5, {0, 5}},
+        {"Home S-End", "Amount", four, 5, {0, 5}},
+        {"Home Right S-Right S-Right", "Amount", four, 4, {1, 4}},  // over the emoji and the space
+        {"5", "Amount", four, 2, {0, 0}},
+    };
+    for (const auto& [step, focus, selected, caret, selection] : steps) {
+        SCOPED_TRACE(step.toStdString());
+        play(step);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(focused(window), focus);
+        EXPECT_EQ(selectedCells(), selected);
+        QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(box)->textInterface();
+        EXPECT_EQ(text->cursorPosition(), caret);
+        int start = 0;
+        int end = 0;
+        text->selection(0, &start, &end);
+        EXPECT_EQ(std::pair(start, end), selection);
+        // The focused cell only while the grid has the focus.
+        QAccessibleInterface* current = QAccessible::queryAccessibleInterface(grid)->tableInterface()->cellAt(
+            grid->currentIndex().row(), grid->currentIndex().column() + 1);
+        EXPECT_EQ(current->state().focused, grid->hasFocus());
+    }
+
+    // Each character stands on the screen inside the box, after the one before it, and is found again at its middle.
+    box->setText("1\U0001F600 2");
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(box)->textInterface();
+    const QRect onScreen(box->mapToGlobal(QPoint(0, 0)), box->size());
+    int left = onScreen.left();
+    for (int offset : {0, 1, 3, 4}) {  // every character's first code unit
+        SCOPED_TRACE(offset);
+        const QRect character = text->characterRect(offset);
+        EXPECT_TRUE(onScreen.contains(character)) << character.x() << "," << character.y();
+        EXPECT_GE(character.left(), left);
+        EXPECT_EQ(text->offsetAtPoint(character.center()), offset);
+        left = character.right();
+    }
+    // A cell out of sight has no place on the screen; one in sight lies inside the grid.
+    QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(grid)->tableInterface();
+    const QRect gridOnScreen(grid->mapToGlobal(QPoint(0, 0)), grid->size());
+    EXPECT_TRUE(gridOnScreen.contains(table->cellAt(1, 1)->rect()));
+    EXPECT_TRUE(table->cellAt(6, 4)->rect().isEmpty());
+    EXPECT_TRUE(table->cellAt(6, 4)->state().invisible);
 }
 
 }  // namespace

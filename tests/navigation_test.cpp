@@ -88,7 +88,10 @@ TEST_F(Navigation, CreditsComeAndGoOverEitherWindow) {
     EXPECT_TRUE(boxes.empty());
 }
 
+// ... and where the user last moved the entry window: it is centred only when first shown.
 TEST_F(Navigation, BackAndTheResultWindowsCloseBoxBothReturnToTheEntriesAsTyped) {
+    entry().move(entry().pos() + QPoint(40, 30));
+    const QPoint moved = entry().pos();
     for (const bool byCloseBox : {false, true}) {
         SCOPED_TRACE(byCloseBox ? "close box" : "< Back");
         goToResult();
@@ -100,6 +103,7 @@ TEST_F(Navigation, BackAndTheResultWindowsCloseBoxBothReturnToTheEntriesAsTyped)
         settle();
         expectEntryState();
         EXPECT_EQ(entries(), QStringList({"100000", "6", "30"}));
+        EXPECT_EQ(entry().pos(), moved);
     }
     EXPECT_TRUE(boxes.empty());
 }

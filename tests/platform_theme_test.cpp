@@ -230,6 +230,40 @@ TEST_P(PlatformTheme, ItsFontLeavesTheFixedLayoutsAsDesigned) {
         EXPECT_EQ(themed[window], designed[window]) << window;
 }
 
+// Every text is drawn in its designed font, whatever font the theme sets: the family it is matched
+// to, its size and its weight.
+TEST_P(PlatformTheme, EveryTextKeepsItsDesignedFont) {
+    QApplication::setFont(GetParam().font);
+    type("100000", "6", "30");
+    const struct {
+        const char* control;
+        const char* family;
+        double points;
+        bool bold;
+    } designed[] = {
+        {"lblDir", "Liberation Serif", 8.25, false},   {"lblProductName(0)", "Liberation Sans", 32.25, true},
+        {"txtAmount", "Liberation Sans", 8.25, false}, {"cmdCalculate", "Liberation Sans", 8.25, false},
+        {"FGrid", "Liberation Sans", 8.25, false},     {"lblPayment", "Liberation Sans", 8.25, false},
+        {"lblOwner", "Liberation Serif", 12, true},    {"lblVersion", "Liberation Sans", 12, true},
+        {"lblRights", "Liberation Sans", 8.25, false}, {"Label1", "Liberation Sans", 8.25, false},
+    };
+    const auto expectDesigned = [&designed](QWidget& window) {
+        for (const auto& [name, family, points, bold] : designed) {
+            auto* control = window.findChild<QWidget*>(name);
+            if (control == nullptr) continue;  // on another window
+            SCOPED_TRACE(name);
+            const QFontInfo font(control->font());
+            EXPECT_EQ(font.family(), family);
+            EXPECT_NEAR(font.pointSizeF(), points, 0.5);
+            EXPECT_EQ(font.bold(), bold);
+        }
+    };
+    expectDesigned(entry());
+    calculate();
+    expectDesigned(result());
+    showCredits(result().cmdCredits, expectDesigned);
+}
+
 INSTANTIATE_TEST_SUITE_P(Looks, PlatformTheme, testing::ValuesIn(looks),
                          [](const testing::TestParamInfo<Look>& info) { return std::string(info.param.name); });
 

@@ -207,8 +207,8 @@ void drag(TextBox& box, QPoint from, QWidget& target, QPoint to) {
     QTest::mouseMove(window, start + QPoint(QApplication::startDragDistance() + 2, 0));
 }
 
-// The selection dragged further on in the box moves there, as one step to undo; dragged to another
-// box it moves there, out of this one.
+// The selection dragged further on in the box moves there, as one step to undo; dropped onto itself
+// it stays; dragged to another box it moves there, out of this one.
 TEST(TextBoxMouse, DraggedSelectionMovesWithinTheBoxAndOut) {
     if (QGuiApplication::platformName() == "offscreen") GTEST_SKIP() << "no drag loop offscreen; run on xcb";
     QWidget window;
@@ -219,15 +219,30 @@ TEST(TextBoxMouse, DraggedSelectionMovesWithinTheBoxAndOut) {
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    box->setText("100 000.5");
-    box->setSelection(0, 3);
-    drag(*box, box->characterRect(1).center(), *box, box->characterRect(8).topLeft() + QPoint(1, 1));
-    EXPECT_EQ(box->text(), " 000.1005");
-    EXPECT_EQ(box->selectedText(), "100");
-    box->undo();
-    EXPECT_EQ(box->text(), "100 000.5");
-    EXPECT_EQ(box->selectedText(), "100");
+    const struct {
+        QString text;
+        int start, length, to;  // the selection, and the character whose left edge it is dropped at
+        QString moved;
+    } drags[] = {
+        {"100 000.5", 0, 3, 8, " 000.1005"},
+        {"1010", 0, 2, 4, "1010"},            // the same text comes back where it was taken from
+        {"100 000.5", 4, 3, 4, "100 000.5"},  // onto its own start
+        {"100 000.5", 4, 3, 6, "100 000.5"},  // within itself
+    };
+    for (const auto& [text, start, length, to, moved] : drags) {
+        SCOPED_TRACE(text.toStdString() + " to " + std::to_string(to));
+        box->setText(text);
+        box->setSelection(start, length);
+        const QRect target = to < text.size() ? box->characterRect(to) : box->characterRect(to - 1);
+        drag(*box, box->characterRect(start + 1).center(), *box,
+             (to < text.size() ? target.topLeft() : target.topRight()) + QPoint(1, 1));
+        EXPECT_EQ(box->text(), moved);
+        EXPECT_EQ(box->selectedText(), text.mid(start, length));
+        box->undo();
+        EXPECT_EQ(box->text(), text);
+    }
 
+    box->setSelection(0, 3);
     drag(*box, box->characterRect(1).center(), *other, QPoint(20, 12));
     EXPECT_EQ(other->text(), "100");
     EXPECT_EQ(box->text(), " 000.5");

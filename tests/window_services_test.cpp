@@ -151,13 +151,36 @@ TEST_F(WindowServices, ModalShowEndsHoweverTheWindowGoes) {
     };
     for (const Way& way : ways) {
         SCOPED_TRACE(way.name);
-        Window::setModalResponder(way.dismiss);
+        Window::setModalResponder([&way](Window& shown) {
+            EXPECT_EQ(QApplication::activeModalWidget(), &shown);
+            way.dismiss(shown);
+        });
         StrandedWaitWatchdog watchdog;
+        windowInstance<frmProbe>().Show();  // up already: shown modal, it is modal all the same
         windowInstance<frmProbe>().Show(Window::Modal);
         EXPECT_EQ(isLoaded<frmProbe>(), way.loadedAfter);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         unloadProbe();
     }
+}
+
+// Minimized and restored by the user, the modal window still holds the wait, until it goes.
+TEST_F(WindowServices, AModalWindowMinimizedAndRestoredStillHoldsTheWait) {
+    bool hidden = false;
+    Window::setModalResponder([&](Window& shown) {
+        shown.showMinimized();
+        QCoreApplication::processEvents();
+        shown.showNormal();
+        QCoreApplication::processEvents();
+        QTimer::singleShot(50, &shown, [&] {
+            hidden = true;
+            shown.Hide();
+        });
+    });
+    StrandedWaitWatchdog watchdog;
+    windowInstance<frmProbe>().Show(Window::Modal);
+    EXPECT_TRUE(hidden) << "the wait ended when the window was minimized";
+    unloadProbe();
 }
 
 // A window designed 3000 x 1500 twips: 200 x 100 pixels at 15 twips a pixel.

@@ -402,7 +402,9 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event) {
     entry("Cu&t", QKeySequence::Cut, "edit-cut", selected, &TextBox::cut);
     entry("&Copy", QKeySequence::Copy, "edit-copy", selected, &TextBox::copy);
     entry("&Paste", QKeySequence::Paste, "edit-paste", clipboard != nullptr && clipboard->hasText(), &TextBox::paste);
-    entry("Delete", QKeySequence::UnknownKey, "edit-delete", selected, &TextBox::del);
+    // Unlike the Delete key, the menu's Delete is a step of its own: typing after it is undone apart, as in a line
+    // edit.
+    entry("Delete", QKeySequence::UnknownKey, "edit-delete", selected, [this] { changed(buffer_.insert({}), true); });
     menu->addSeparator();
     entry("Select All", QKeySequence::SelectAll, "select-all", selectionLength() < buffer_.length(),
           &TextBox::selectAll);

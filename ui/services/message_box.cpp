@@ -43,15 +43,13 @@ MsgBoxAnswer showRealBox(const QString& prompt, MsgBoxStyle style, const QString
 
     if (style == MsgBoxStyle::YesNoExclamation) {
         QPushButton* yes = box.addButton(QMessageBox::Yes);
-        QPushButton* no = box.addButton(QMessageBox::No);
-        box.setDefaultButton(yes);
-        box.setEscapeButton(no);
+        box.addButton(QMessageBox::No);
+        box.setDefaultButton(yes);  // Escape answers No: the box takes its button of the No role for that
         awaitAnswer(box);
         return box.clickedButton() == yes ? MsgBoxAnswer::Yes : MsgBoxAnswer::No;
     }
     QPushButton* ok = box.addButton(QMessageBox::Ok);
     box.setDefaultButton(ok);
-    box.setEscapeButton(ok);
     awaitAnswer(box);
     return MsgBoxAnswer::Ok;
 }
