@@ -52,6 +52,7 @@ XDG_SESSION_TYPE=wayland WAYLAND_DISPLAY=wayland-9|one: WAYLAND_DISPLAY "wayland
 XDG_SESSION_TYPE=wayland|one: WAYLAND_DISPLAY is not set and DISPLAY is not set.
 QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-9 DISPLAY=:98765|one: WAYLAND_DISPLAY "wayland-9" could not be reached.
 QT_QPA_PLATFORM=xcb WAYLAND_DISPLAY=wayland-9 DISPLAY=:98765|display ":98765".
+QT_QPA_PLATFORM=wayland-egl;wayland;xcb WAYLAND_DISPLAY=wayland-9|one: WAYLAND_DISPLAY "wayland-9" could not be reached and DISPLAY is not set.
 -u XDG_RUNTIME_DIR WAYLAND_DISPLAY=wayland-9|one: WAYLAND_DISPLAY "wayland-9" could not be reached (XDG_RUNTIME_DIR is not set) and DISPLAY is not set.
 EOF
   echo "no display: one line and status 1"

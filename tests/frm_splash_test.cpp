@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
@@ -82,6 +83,20 @@ TEST_F(CreditsWindow, IsCentredTakesNoFocusAndDrawsTheTitleOnItsShadowAndTheHint
         EXPECT_GT(stack.indexOf(splash.lblProductName[0]), stack.indexOf(splash.lblProductName[1]));
         EXPECT_GT(stack.indexOf(splash.Label1), stack.indexOf(splash.imgOrvanta));
         EXPECT_EQ(splash.lblProductName[1]->pos() - splash.lblProductName[0]->pos(), QPoint(3, 3));
+
+        // The owner's credit stands in the middle of its box, as far from either side.
+        const QImage owner = splash.lblOwner->grab().toImage();
+        int left = owner.width();
+        int right = -1;
+        for (int y = 0; y < owner.height(); ++y) {
+            for (int x = 0; x < owner.width(); ++x) {
+                if (owner.pixel(x, y) == owner.pixel(0, 0)) continue;
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+        EXPECT_GT(right, left);
+        EXPECT_NEAR(left, owner.width() - 1 - right, 2);
         QTest::keyClick(&splash, Qt::Key_Space);
     }));
 }

@@ -133,8 +133,16 @@ const std::vector<QKeyCombination> keys = [] {
 const std::vector<QKeyCombination> undoKeys = {Qt::ControlModifier | Qt::Key_Z, Qt::ControlModifier | Qt::Key_Y,
                                                Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z};
 
-// Sequences past the first ones also open the context menu, in place of the large pastes.
+// Sequences past the first ones also open the context menu, in place of the large pastes, and press the
+// keys of old for cut, copy and paste in place of every other Ctrl+X, Ctrl+C and Ctrl+V.
 constexpr unsigned firstWithMenu = 41;
+
+QKeyCombination keyOfOld(QKeyCombination key) {
+    if (key == (Qt::ControlModifier | Qt::Key_X)) return Qt::ShiftModifier | Qt::Key_Delete;
+    if (key == (Qt::ControlModifier | Qt::Key_C)) return Qt::ControlModifier | Qt::Key_Insert;
+    if (key == (Qt::ControlModifier | Qt::Key_V)) return Qt::ShiftModifier | Qt::Key_Insert;
+    return key;
+}
 
 Steps randomSteps(unsigned seed, int count) {
     std::mt19937 random(seed);
@@ -146,6 +154,7 @@ Steps randomSteps(unsigned seed, int count) {
         const bool large = step.kind == Kind::PasteLarge;
         if (large && pick(4) != 0) step.kind = Kind::Key;  // rare: it costs time
         if (large && seed >= firstWithMenu) step.kind = Kind::Menu;
+        if (seed >= firstWithMenu && step.position % 2 == 0) step.key = keyOfOld(step.key);
         if (pick(3) == 0) step.kind = Kind::Key;
         step.text = texts[pick(texts.size())];
         step.key = pick(4) == 0 ? undoKeys[pick(undoKeys.size())] : keys[pick(keys.size())];  // undo, then redo
@@ -266,7 +275,8 @@ private:
         const bool replacesSelection = step.kind == Kind::Type || step.kind == Kind::Commit || step.kind == Kind::Paste
                                        || step.kind == Kind::PasteLong || step.kind == Kind::PasteLarge
                                        || (step.kind == Kind::Menu && step.position % 8 == 4)
-                                       || (step.kind == Kind::Key && step.key == (Qt::ControlModifier | Qt::Key_V));
+                                       || (step.kind == Kind::Key && step.key == (Qt::ControlModifier | Qt::Key_V))
+                                       || (step.kind == Kind::Key && step.key == (Qt::ShiftModifier | Qt::Key_Insert));
         const qsizetype selected = replacesSelection ? widget_->selectedText().size() : 0;
         edited_ = false;
         act(step);

@@ -16,7 +16,6 @@
 #include <QTimer>
 
 #include <functional>
-#include <vector>
 
 namespace orvanta {
 namespace {
@@ -47,7 +46,8 @@ void PrintTo(const LargeEdit& edit, std::ostream* out) { *out << edit.name; }
 
 class LargeEdits : public ::testing::TestWithParam<LargeEdit> {};
 
-// A large edit cannot be undone and starts a fresh history, so nothing before it can be undone either.
+// A large edit cannot be undone and starts a fresh history, so nothing before it can be undone either:
+// by the keys of old and the menu, which the line edit comparison takes to shorter texts only.
 TEST_P(LargeEdits, ReplaceTheTextAndStartAFreshHistory) {
     const LargeEdit& edit = GetParam();
     TextBox box(nullptr);
@@ -68,54 +68,12 @@ TEST_P(LargeEdits, ReplaceTheTextAndStartAFreshHistory) {
 INSTANTIATE_TEST_SUITE_P(
     TextBox, LargeEdits,
     ::testing::Values(
-        LargeEdit{"ControlV", "12", [](TextBox& box) { QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier); },
-                  "12" + large, large},
         LargeEdit{"ShiftInsert", "12", [](TextBox& box) { QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier); },
                   "12" + large, large},
         LargeEdit{"MenuPaste", "12", [](TextBox& box) { chooseFromMenu(box, "&Paste"); }, "12" + large, large},
-        LargeEdit{"Delete", "1" + large, [](TextBox& box) { QTest::keyClick(&box, Qt::Key_Delete); }, "", large},
-        LargeEdit{"Backspace", "1" + large, [](TextBox& box) { QTest::keyClick(&box, Qt::Key_Backspace); }, "", large},
-        LargeEdit{"ControlX", "1" + large, [](TextBox& box) { QTest::keyClick(&box, Qt::Key_X, Qt::ControlModifier); },
-                  "", "1" + large},
         LargeEdit{"MenuCut", "1" + large, [](TextBox& box) { chooseFromMenu(box, "Cu&t"); }, "", "1" + large},
-        LargeEdit{"MenuDelete", "1" + large, [](TextBox& box) { chooseFromMenu(box, "Delete"); }, "", large},
-        LargeEdit{"TypingOverIt", "1" + large, [](TextBox& box) { QTest::keyClicks(&box, "6"); }, "6", large}),
+        LargeEdit{"MenuDelete", "1" + large, [](TextBox& box) { chooseFromMenu(box, "Delete"); }, "", large}),
     [](const ::testing::TestParamInfo<LargeEdit>& info) { return info.param.name; });
-
-// The keys of old for cut, copy and paste, which the line edit comparison does not press.
-struct KeyEdit {
-    const char* name;
-    QString before;
-    std::vector<QKeyCombination> keys;
-    QString after;
-};
-
-void PrintTo(const KeyEdit& edit, std::ostream* out) { *out << edit.name; }
-
-class KeyEdits : public ::testing::TestWithParam<KeyEdit> {};
-
-TEST_P(KeyEdits, ReachTheTextAsInALineEdit) {
-    const KeyEdit& edit = GetParam();
-    TextBox box(nullptr);
-    box.show();
-    box.setText(edit.before);
-    for (QKeyCombination key : edit.keys) QTest::keyClick(&box, key.key(), key.keyboardModifiers());
-    EXPECT_EQ(box.text(), edit.after);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    TextBox, KeyEdits,
-    ::testing::Values(KeyEdit{"ShiftDeleteCutsShiftInsertPastes",
-                              "12345",
-                              {Qt::ShiftModifier | Qt::Key_Left, Qt::ShiftModifier | Qt::Key_Left,
-                               Qt::ShiftModifier | Qt::Key_Delete, Qt::Key_Home, Qt::ShiftModifier | Qt::Key_Insert},
-                              "45123"},
-                      KeyEdit{"ControlInsertCopies",
-                              "ab",
-                              {Qt::ControlModifier | Qt::Key_A, Qt::ControlModifier | Qt::Key_Insert, Qt::Key_End,
-                               Qt::ControlModifier | Qt::Key_V},
-                              "abab"}),
-    [](const ::testing::TestParamInfo<KeyEdit>& info) { return info.param.name; });
 
 // Enter is told and passed on to the window.
 TEST(TextBoxKeys, EnterIsToldAndPassedOn) {
