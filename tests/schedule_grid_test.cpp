@@ -134,7 +134,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
         grid.setFocus();
     }
-    QModelIndex current() const { return grid.currentIndex(); }
 
     ScheduleGrid grid;
 };
@@ -152,21 +151,6 @@ TEST_F(ShownGrid, HeaderRowAndMonthColumnStayInViewAfterScrollingToTheEnd) {
     EXPECT_GT(grid.rowAt(0), 300);
     EXPECT_EQ(grid.rowAt(grid.viewport()->height() - 2), 360);
     EXPECT_EQ(grid.horizontalHeader()->logicalIndexAt(1), 0);
-}
-
-TEST_F(ShownGrid, KeysMoveThroughTheGrid) {
-    QTest::keyClick(&grid, Qt::Key_End, Qt::ControlModifier);
-    EXPECT_EQ(current().row(), 360);
-    EXPECT_EQ(current().column(), 3);
-    QTest::keyClick(&grid, Qt::Key_Home, Qt::ControlModifier);
-    EXPECT_EQ(current().row(), 0);
-    EXPECT_EQ(current().column(), 0);
-    QTest::keyClick(&grid, Qt::Key_PageDown);
-    EXPECT_GT(current().row(), 5);
-    QTest::keyClick(&grid, Qt::Key_Right);
-    EXPECT_EQ(current().column(), 1);
-    QTest::keyClick(&grid, Qt::Key_PageUp);
-    EXPECT_EQ(current().row(), 0);
 }
 
 TEST_F(ShownGrid, CellsAreReadOnly) {
