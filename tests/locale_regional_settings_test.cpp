@@ -30,7 +30,6 @@ TEST(LocaleRegionalSettings, UnitedStatesAndGermanyMatchTheCalculationsOwnSettin
     EXPECT_EQ(regionalSettingsFor(QLocale("en_US")), RegionalSettings::unitedStates());
     EXPECT_EQ(regionalSettingsFor(QLocale("de_DE")), germanSettings());
     EXPECT_EQ(regionalSettingsFor(QLocale::c()), RegionalSettings::unitedStates());
-    EXPECT_EQ(regionalSettingsFor(QLocale("POSIX")), RegionalSettings::unitedStates());
 }
 
 struct Typed {
@@ -39,67 +38,36 @@ struct Typed {
     std::optional<double> value;  // none: refused
 };
 
-void PrintTo(const Typed& typed, std::ostream* out) { *out << typed.locale << " \"" << typed.text << '"'; }
-
 constexpr std::optional<double> refused;
 
 // What users type, read the way their locale reads it, or refused; never some other number.
 TEST(TypedForms, ReadAsTheLocaleReadsThemOrRefused) {
     const Typed table[] = {
-        {"de_DE", "250.000", 250000},
-        {"de_DE", "6,5", 6.5},
-        {"de_DE", "3.875", 3875},
-        {"de_DE", "6.5", refused},
-        {"de_DE", "250,000.00", refused},
         {"de_DE", "-1.234,50 \u20AC", -1234.5},
-        {"de_DE", "$5", refused},
-        {"en_US", "6,5", refused},
-        {"en_US", "\u22125", -5},
-        {"en_US", "\u200E100\u200F", 100},
-        {"en_IN", "1,00,000", 100000},
         {"en_IN", "\u20B910,00,000", 1000000},
         {"en_IN", "100,000", 100000},
         {"en_IN", "1,000,00", refused},
-        {"en_IN", "10,0000", refused},
-        {"hi_IN", "\u20B91,00,000.50", 100000.5},
-        {"ar_EG", "\u0661\u0660\u0660\u0660\u0660\u0660", 100000},
-        {"ar_EG", "100000", 100000},
         {"ar_EG", "\u0661\u0660\u0660\u066C\u0660\u0660\u0660\u066B\u0665", 100000.5},
         {"ar_EG", "\u061C-\u0661\u066C\u0662\u0663\u0664\u066B\u0665\u0660 \u062C.\u0645.\u200F", -1234.5},
-        {"ar_EG", "\u0661,\u0660\u0660\u0660", refused},
         {"ar_EG", "3.875", 3.875},  // a full stop typed on a Latin keyboard
-        {"ar_EG", "\u0661\u066C\u0660\u0660\u0660.\u0665", 1000.5},
-        {"fa_IR", "18.5", 18.5},
         {"fr_FR", "3.875", refused},
-        {"ar_SA", "\u0661\u0668\u066B\u0665", 18.5},
-        {"fa_IR", "\u06F1\u06F8\u066B\u06F5", 18.5},
         {"fa_IR", "\u200E(\u0631\u06CC\u0627\u0644 \u06F1\u066C\u06F2\u06F3\u06F5)", -1235},
         {"fr_FR", "1 000 000", 1000000},
         {"fr_FR", "1\u00A0000,5", 1000.5},
         {"fr_CA", "1\u202F000", 1000},
-        {"fr_FR", "1  000", refused},
         {"pl_PL", "12 345,50 z\u0142", 12345.5},
         {"sv_SE", "\u22121 234,50 kr", -1234.5},
-        {"sv_SE", "-5", -5},
-        {"ru_RU", "100 000", 100000},
         {"de_CH", "1'000'000", 1000000},
-        {"de_CH", "1\u2019000.50", 1000.5},
         {"ja_JP", "\u00A51,000", 1000},
-        {"ja_JP", "\uFFE51,000", 1000},
         {"ja_JP", "\uFF11\uFF0C\uFF10\uFF10\uFF10\uFF0E\uFF15", 1000.5},
-        {"ja_JP", "\uFF11,\uFF10\uFF10\uFF10", 1000},
-        {"zh_CN", "\uFFE51,000", 1000},
         {"nl_NL", "\u20AC -1.234,50", -1234.5},
-        {"nl_NL", "(\u20AC 1.234,50)", -1234.5},
-        {"pt_BR", "R$ -1.234,50", -1234.5},
         {"kab_DZ", "100 000,00DA", 100000},
         {"kab_DZ", "1D2", 100},
-        {"it_CH", "1\u2019234.50 CHF", 1234.5},
         {"en_CH", "CHF-1\u2019234.50", -1234.5},
     };
     for (const Typed& typed : table) {
         const RegionalSettingsGuard guard(regionalSettingsFor(QLocale(typed.locale)));
-        EXPECT_EQ(reading(typed.text), typed.value) << testing::PrintToString(typed);
+        EXPECT_EQ(reading(typed.text), typed.value) << typed.locale << " \"" << typed.text << '"';
     }
 }
 
@@ -134,17 +102,13 @@ TEST(UserLocale, EachCategoryFromItsOwnVariable) {
     }
 }
 
-// Qt 6.4 gives the top group of a locale that groups only from five digits on (es_ES, pl_PL,
-// pt_PT, ...) all the digits left: "1234.567,50" for 1234567.5.
-bool qtLeavesTopGroupTooLong(double value) {
-    return currentRegionalSettings().number.minimumGrouping > 1 && std::fabs(value) >= 1e6;
-}
-
 // The figures of a schedule, each cell read back as a number ("% " dropped from the interest).
-std::vector<double> figuresOf(const RecordingView& view) {
+std::vector<double> scheduleFigures(const std::string& amount, const std::string& rate, const std::string& terms) {
+    RecordingView view;
+    CalculateSchedule(amount, rate, terms, view);
     std::vector<double> figures;
     for (std::size_t row = 2; row < view.items.size(); ++row) {
-        std::string item = view.items[row];
+        const std::string& item = view.items[row];
         for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
             end = item.find('\t', start);
             std::string cell = item.substr(start, end == std::string::npos ? end : end - start);
@@ -153,12 +117,6 @@ std::vector<double> figuresOf(const RecordingView& view) {
         }
     }
     return figures;
-}
-
-std::vector<double> scheduleFigures(const std::string& amount, const std::string& rate, const std::string& terms) {
-    RecordingView view;
-    CalculateSchedule(amount, rate, terms, view);
-    return figuresOf(view);
 }
 
 // Every locale Qt knows reads back what it writes, reads Qt's own texts, writes money as Qt
@@ -184,8 +142,12 @@ TEST(EveryLocale, ReadsItsOwnAndQtsTextsAndSchedulesAsInTheUnitedStates) {
             const double money = std::round(value * scale) / scale;
             EXPECT_EQ(reading(formatCurrency(value)), money) << name << ' ' << formatCurrency(value);
 
-            // en-US stands in for C, so Qt's C texts are not the program's.
-            if (locale.language() == QLocale::C || qtLeavesTopGroupTooLong(value)) continue;
+            // en-US stands in for C, so Qt's C texts are not the program's. Qt 6.4 gives the top group
+            // of a locale that groups only from five digits on (es_ES, pl_PL, pt_PT, ...) all the digits
+            // left: "1234.567,50" for 1234567.5.
+            const bool topGroupTooLong =
+                currentRegionalSettings().number.minimumGrouping > 1 && std::fabs(value) >= 1e6;
+            if (locale.language() == QLocale::C || topGroupTooLong) continue;
             const QString number = locale.toString(value, 'f', QLocale::FloatingPointShortest);
             EXPECT_EQ(reading(number.toStdString()), value) << name << ' ' << number.toStdString();
             // Qt leaves a blank where a locale without any currency would have its symbol.
