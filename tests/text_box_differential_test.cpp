@@ -154,11 +154,11 @@ Steps randomSteps(unsigned seed, int count) {
         const bool large = step.kind == Kind::PasteLarge;
         if (large && pick(4) != 0) step.kind = Kind::Key;  // rare: it costs time
         if (large && seed >= firstWithMenu) step.kind = Kind::Menu;
-        if (seed >= firstWithMenu && step.position % 2 == 0) step.key = keyOfOld(step.key);
         if (pick(3) == 0) step.kind = Kind::Key;
         step.text = texts[pick(texts.size())];
         step.key = pick(4) == 0 ? undoKeys[pick(undoKeys.size())] : keys[pick(keys.size())];  // undo, then redo
         step.position = pick(1001);
+        if (seed >= firstWithMenu && step.position % 2 == 0) step.key = keyOfOld(step.key);
         if (step.kind == Kind::DoubleClick && step.position % 4 == 0) step.kind = Kind::TripleClick;
         steps.push_back(step);
     }
