@@ -282,9 +282,6 @@ private:
         act(step);
         if constexpr (std::is_same_v<Widget, QLineEdit>) {
             if (edited_ && !undoesOrRedoes(step) && isLarge(before, widget_->text(), selected)) forgetHistory();
-            // Redoing a paste of surrogate pairs after another can leave the line edit's cursor past the end
-            // of its text (Qt 6.4); the box's stays at the end, where the line edit is put.
-            if (widget_->cursorPosition() > widget_->text().size()) widget_->setCursorPosition(widget_->text().size());
         }
     }
 
