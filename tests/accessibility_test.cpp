@@ -228,6 +228,18 @@ TEST_F(ScreenReaderView, ReportsFocusSelectionCaretAndWhereCharactersStand) {
     EXPECT_TRUE(gridOnScreen.contains(table->cellAt(1, 1)->rect()));
     EXPECT_TRUE(table->cellAt(6, 4)->rect().isEmpty());
     EXPECT_TRUE(table->cellAt(6, 4)->state().invisible);
+
+    // The headings a screen reader names a cell by: the month of its row, the heading of its column.
+    const auto names = [](const QList<QAccessibleInterface*>& cells) {
+        QStringList names;
+        for (QAccessibleInterface* cell : cells) names << cell->text(QAccessible::Name);
+        return names;
+    };
+    QAccessibleTableCellInterface* payment = table->cellAt(1, 1)->tableCellInterface();
+    EXPECT_EQ(names(payment->rowHeaderCells()), QStringList{"Month 1"});
+    EXPECT_EQ(names(payment->columnHeaderCells()), QStringList{"Payment"});
+    EXPECT_EQ(QStringList({table->columnDescription(0), table->columnDescription(4), table->rowDescription(1)}),
+              QStringList({"Month", "Balance", "1"}));
 }
 
 }  // namespace

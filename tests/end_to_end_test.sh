@@ -1,18 +1,11 @@
 #!/usr/bin/env bash
 # Uses the real program as a person would, natively on the platform given: x11 (a virtual X display,
-# once without a window manager and once under openbox) or wayland (mutter nested on a virtual X
-# display, which xdotool drives). Dismisses the credits window with a key, opens it again with
-# "Credits", clicks the entry window beneath it and expects the next key to dismiss it; types a loan
-# of 1,000,000 at 6 % for 30 years, presses Enter in Terms, Enter on the focused "< Back" and on the
-# focused "Next >", copies the schedule, presses Exit, clicks the result window beneath the question,
-# answers Yes with Enter and expects the program to end with status 0. What the keys reached is read
-# back from the clipboard. On X11 the credits window stays out of the task bar and pager and above
-# the entry window, the credits window and the exit question are transient for their window, and
-# the framed windows stand centred on the screen, frame included. The schedule is still on the
-# clipboard once the program has gone: on X11 the program hands it to the desktop's clipboard
-# manager (SAVE_TARGETS), here tests/support/clipboard_manager.py; on Wayland the compositor keeps it.
-# First, without a display (x11) and losing the platform's display server, the program says so in
-# one line and ends with status 1.
+# bare and under openbox) or wayland (mutter nested on a virtual X display, which xdotool drives).
+# First the program starts without a display (x11) and loses its display server: each time one line
+# and status 1. Then one run from the credits at start-up to Yes to the exit question, by keys and by
+# clicks on the window beneath a modal one. What the keys reached is read back from the clipboard,
+# which keeps the schedule once the program has gone (on X11 through a clipboard manager,
+# tests/support/clipboard_manager.py). On X11 the window states are checked as well.
 # Exits 77, which ctest counts as skipped, where a tool it needs is missing, except under CI.
 set -uo pipefail
 program=${1:?usage: end_to_end_test.sh path/to/orvanta x11|wayland}

@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 
@@ -50,13 +49,6 @@ TEST_F(ResultWindow, ACaptionWiderThanItsLabelKeepsWhatTheLabelCanShowAndTheLabe
     window().Show();
     EXPECT_EQ(window().lblTerms->size(), designed);
     expectEveryControlWithin(window());
-}
-
-TEST_F(ResultWindow, OpensCentredOnTheScreen) {
-    window().Show();
-    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
-    const QPoint offCentre = window().frameGeometry().center() - screenCentre;
-    EXPECT_LE(offCentre.manhattanLength(), 2);
 }
 
 TEST_F(ResultWindow, TitleHasAGreyShadowBeneathIt) {

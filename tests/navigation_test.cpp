@@ -3,7 +3,6 @@
 #include "controls/schedule_grid.h"
 
 #include <QLabel>
-#include <QSignalSpy>
 
 namespace orvanta {
 namespace {
@@ -32,34 +31,6 @@ protected:
         ASSERT_TRUE(isLoaded<frmOutput>());
     }
 };
-
-TEST(StartUp, ShowsTheEntryWindowBeneathTheModalCreditsWindowAndReturnsWhenItIsDismissed) {
-    bool seen = false;
-    Window::setModalResponder([&](Window& window) {
-        seen = true;
-        EXPECT_EQ(window.objectName(), "frmSplash");
-        EXPECT_TRUE(windowInstance<frmMain>().isVisible());
-        EXPECT_TRUE(window.isVisible());
-        EXPECT_EQ(QApplication::activeModalWidget(), &window);
-        EXPECT_FALSE(isLoaded<frmOutput>());
-        EXPECT_FALSE(windowInstance<frmMain>().lblDir->text().isEmpty()) << "the entry window was loaded first";
-        QTest::keyClick(&window, Qt::Key_A);
-    });
-    Main();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(seen);
-    EXPECT_FALSE(isLoaded<frmSplash>());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_TRUE(windowInstance<frmMain>().isVisible());
-
-    Window::setModalResponder({});
-    setMessageBoxResponder([](const MessageBoxRequest&) { return MsgBoxAnswer::Yes; });
-    setEndHandler([](int) {});
-    windowInstance<frmMain>().Unload();
-    setMessageBoxResponder({});
-    setEndHandler({});
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 // The credits come up modal over either window and go, leaving it as it was.
 TEST_F(Navigation, CreditsComeAndGoOverEitherWindow) {
@@ -165,34 +136,6 @@ INSTANTIATE_TEST_SUITE_P(Navigation, Exit,
                          testing::Values(ExitWay{"Exit", false, false}, ExitWay{"CloseBox", false, true},
                                          ExitWay{"ExitOnTheResultWindow", true, false}),
                          [](const testing::TestParamInfo<ExitWay>& info) { return info.param.name; });
-
-// No button is a default button, yet the focused one takes Enter as well as Space, on both windows.
-TEST_F(Navigation, EnterKeypadEnterAndSpacePressTheFocusedButton) {
-    const auto presses = [this](QPushButton* button, Qt::Key key) {
-        QSignalSpy clicked(button, &QPushButton::clicked);
-        button->setFocus();
-        QTest::keyClick(button, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-        settle();
-        return clicked.count();
-    };
-    type("100000", "6", "30");
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
-        SCOPED_TRACE(testing::Message() << "key 0x" << std::hex << key);
-        answers = {MsgBoxAnswer::No};
-        EXPECT_EQ(presses(entry().cmdExit, key), 1);
-        EXPECT_EQ(presses(entry().cmdCredits, key), 1);
-        EXPECT_EQ(presses(entry().cmdCalculate, key), 1);
-        expectResultState();
-
-        answers = {MsgBoxAnswer::No};
-        EXPECT_EQ(presses(result().cmdExit, key), 1);
-        EXPECT_EQ(presses(result().cmdCredits, key), 1);
-        EXPECT_EQ(presses(result().cmdBack, key), 1);
-        expectEntryState();
-        EXPECT_EQ(boxes.size(), 2u);  // the two exit questions
-        boxes.clear();
-    }
-}
 
 }  // namespace
 }  // namespace orvanta

@@ -5,7 +5,7 @@ utterance is a "SPEECH OUTPUT" line of its debug log. Keys go to the program thr
 (xdotool), so Orca hears them as it hears a user's. Each step presses its keys and waits until Orca
 has said the expected utterances, in that order, among whatever else it says.
 
-Run by at_spi_end_to_end_test.sh on a display and a session bus of its own, under openbox.
+Run by screen_reader_end_to_end_test.sh on a display and a session bus of its own, under openbox.
 """
 
 import os

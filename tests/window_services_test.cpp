@@ -1,4 +1,3 @@
-#include "calc/run_time_error.h"
 #include "programming_error.h"
 #include "services/message_box.h"
 #include "services/program_end.h"
@@ -9,7 +8,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -256,24 +254,6 @@ TEST_F(WindowServices, RealBoxShowsTheIconAndButtonsOfItsStyleAndTakesKeys) {
         EXPECT_TRUE(checked);
     }
     owner.Unload();
-}
-
-TEST_F(WindowServices, RunTimeErrorReportNamesNumberAndMessageThenEndsWithStatusOne) {
-    MessageBoxRequest shown;
-    std::vector<std::string> events;
-    setMessageBoxResponder([&](const MessageBoxRequest& request) {
-        shown = request;
-        events.push_back("box");
-        return MsgBoxAnswer::Ok;
-    });
-    setEndHandler([&](int exitStatus) { events.push_back("end " + std::to_string(exitStatus)); });
-
-    reportRunTimeError(RunTimeError::divisionByZero());
-
-    EXPECT_EQ(shown.title, "Orvanta");
-    EXPECT_EQ(shown.prompt, "Run-time error '11':\n\nDivision by zero");
-    EXPECT_EQ(shown.style, MsgBoxStyle::Critical);
-    EXPECT_EQ(events, (std::vector<std::string>{"box", "end 1"}));
 }
 
 // A window that would speak up if anything closed it.
