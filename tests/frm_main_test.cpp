@@ -18,8 +18,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&entry()));
     }
 
-    static QWidget* focused() { return QApplication::focusWidget(); }
-
     // Counts the showings of the result window, so that one never seen can be told apart.
     struct ResultShowings : QObject {
         ResultShowings() { qApp->installEventFilter(this); }
@@ -31,17 +29,6 @@ protected:
         int count = 0;
     };
 };
-
-TEST_F(EntryWindow, FocusStartsInTheAmountAndTabGoesRoundTheEntriesAndButtons) {
-    EXPECT_EQ(focused(), entry().txtAmount);
-    const std::vector<QWidget*> round = {entry().txtRate, entry().txtTerms,   entry().cmdCalculate,
-                                         entry().cmdExit, entry().cmdCredits, entry().txtAmount};
-    for (QWidget* expected : round) {
-        QTest::keyClick(focused(), Qt::Key_Tab);
-        EXPECT_EQ(focused(), expected) << "expected " << expected->objectName().toStdString() << ", got "
-                                       << (focused() ? focused()->objectName().toStdString() : "nothing");
-    }
-}
 
 TEST_F(EntryWindow, LoadWritesTheDirectionsAsFiveLines) {
     EXPECT_EQ(entry().lblDir->text(),

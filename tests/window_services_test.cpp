@@ -105,22 +105,6 @@ TEST_F(WindowServices, UnloadAndTheCloseBoxRaiseUnloadWhoseCancelFlagKeepsTheWin
     }
 }
 
-// A modal window belongs to the main window that is up, which keeps it above it (a message box too, below). Winning the
-// keyboard back after a click on that window shows only on Wayland.
-TEST_F(WindowServices, AModalWindowBelongsToTheMainWindowThatIsUp) {
-    frmOther& owner = windowInstance<frmOther>();
-    owner.Show();
-    bool checked = false;
-    Window::setModalResponder([&](Window& shown) {
-        EXPECT_EQ(shown.windowHandle()->transientParent(), owner.windowHandle());
-        checked = true;
-        shown.Hide();
-    });
-    windowInstance<frmProbe>().Show(Window::Modal);
-    EXPECT_TRUE(checked);
-    owner.Unload();
-}
-
 // Stops the test run if a modal wait is still on after two seconds, as nothing else would end it.
 class StrandedWaitWatchdog {
 public:
